@@ -14,6 +14,7 @@ Series& Chart::AddSeries(std::string title, Color colour) {
 void Chart::Paint(Canvas& canvas, Size clientSize) {
     const Rect area{0, 0, clientSize.Width, clientSize.Height};
     canvas.FillRect(area, colors::White);
+    m_layout = {clientSize, {}, {}, {}, area, {true, 0}, {true, 0}};
 
     double minX = std::numeric_limits<double>::infinity(), maxX = -minX, minY = minX, maxY = -minX;
     for (const Series& series : m_series)

@@ -4,6 +4,7 @@
 #include "Canvas.h"
 #include "Color.h"
 #include "Geometry.h"
+#include "Layout.h"
 
 #include <cstddef>
 #include <functional>
@@ -35,6 +36,11 @@ public:
 
     Axis BottomAxis;
     Axis LeftAxis;
+    Axis TopAxis{.Visible = false};   // hidden; follows zoom and pan like the others
+    Axis RightAxis{.Visible = false}; // hidden; follows zoom and pan like the others
+
+    // The layout of the latest paint.
+    const ChartLayout& LastLayout() const { return m_layout; }
 
     // Lays the chart out for a client area of the given size and draws all of it onto the canvas.
     void Paint(Canvas& canvas, Size clientSize);
@@ -44,6 +50,7 @@ public:
 
 private:
     std::vector<Series> m_series;
+    ChartLayout m_layout;
 };
 
 } // namespace chart
