@@ -6,6 +6,11 @@
 
 namespace chart {
 
+Chart::Chart() {
+    TopAxis.Visible = false;
+    RightAxis.Visible = false;
+}
+
 Series& Chart::AddSeries(std::string title, Color colour) {
     return m_series.emplace_back(Series{std::move(title), colour, 3, {}});
 }

@@ -29,6 +29,8 @@ enum class Repaint { Deferred, Immediate };
 // The chart: its series, axes and texts, laid out anew and drawn completely at every paint.
 class Chart {
 public:
+    Chart();
+
     Series& AddSeries(std::string title, Color colour);
     std::size_t SeriesCount() const { return m_series.size(); }
     Series& SeriesAt(std::size_t index) { return m_series.at(index); }
@@ -36,8 +38,8 @@ public:
 
     Axis BottomAxis;
     Axis LeftAxis;
-    Axis TopAxis{.Visible = false};   // hidden; follows zoom and pan like the others
-    Axis RightAxis{.Visible = false}; // hidden; follows zoom and pan like the others
+    Axis TopAxis;   // hidden; follows zoom and pan like the others
+    Axis RightAxis; // hidden; follows zoom and pan like the others
 
     // The layout of the latest paint.
     const ChartLayout& LastLayout() const { return m_layout; }
