@@ -18,8 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"TForm1";
     ::RegisterClassExW(&windowClass);
-    HWND window = ::CreateWindowExW(0, L"TForm1", L"Term\u010dl\u00e1nky", WS_OVERLAPPEDWINDOW, 239, 190, 725, 483,
-                                    nullptr, nullptr, instance, nullptr);
+    HWND window = ::CreateWindowExW(0, L"TForm1", L"Term\u010dl\u00e1nky", WS_OVERLAPPEDWINDOW, 239, 190, 725,
+                                    483, nullptr, nullptr, instance, nullptr);
     ::ShowWindow(window, showCommand);
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
