@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace chart {
 
 enum class AxisOrientation { Horizontal, Vertical };
@@ -24,8 +26,13 @@ struct AxisScale {
     double PixelOf(double value) const;
 };
 
+struct AxisTitle {
+    std::string Caption;
+};
+
 struct Axis {
     bool Visible = true;
+    AxisTitle Title;
     // While set, each layout takes the range from the data; Minimum and Maximum then hold the last layout's.
     bool Automatic = true;
     bool AutomaticMinimum = true;

@@ -1,46 +1,77 @@
 #include "Chart.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include "AutoRange.h"
+
+#include <string>
 
 namespace chart {
 
-Chart::Chart() {
+namespace {
+
+void AdoptScale(Axis& axis, const AxisScale& scale) {
+    axis.Scale = scale;
+    // For a manual axis these are the values it was drawn with already.
+    axis.Minimum = scale.Minimum;
+    axis.Maximum = scale.Maximum;
+}
+
+} // namespace
+
+Chart::Chart()
+    : Title([this] { RequestRepaint(Repaint::Immediate); }),
+      Foot([this] { RequestRepaint(Repaint::Immediate); }) {
+    Title.Text = "Charakteristiky termočlánků";
+    // The hints for the left and the right mouse button, 32 spaces apart.
+    Foot.Text = "Levé tlačítko myši = Zoom / Unzoom," + std::string(32, ' ') +
+                "Pravé tlačítko myši = uchopení a posun";
+    BottomAxis.Title.Caption = "Teplota [°C]";
+    LeftAxis.Title.Caption = "Napětí [uV]";
     TopAxis.Visible = false;
     RightAxis.Visible = false;
 }
 
 Series& Chart::AddSeries(std::string title, Color colour) {
-    return m_series.emplace_back(Series{std::move(title), colour, 3, {}});
+    Series& series = m_series.emplace_back();
+    series.Title = std::move(title);
+    series.Colour = colour;
+    return series;
 }
 
-// A plain drawing of the series over the whole client area with ranges taken from the data.
 void Chart::Paint(Canvas& canvas, Size clientSize) {
-    const Rect area{0, 0, clientSize.Width, clientSize.Height};
-    canvas.FillRect(area, colors::White);
-    m_layout = {clientSize, {}, {}, {}, area, {true, 0}, {true, 0}};
+    Paint(canvas, Rect{0, 0, clientSize.Width, clientSize.Height}, Medium::Screen);
+}
 
-    double minX = std::numeric_limits<double>::infinity(), maxX = -minX, minY = minX, maxY = -minX;
-    for (const Series& series : m_series)
-        for (const PointF& p : series.Points) {
-            minX = std::min(minX, p.X), maxX = std::max(maxX, p.X);
-            minY = std::min(minY, p.Y), maxY = std::max(maxY, p.Y);
-        }
-    if (minX > maxX)
-        return;
-    BottomAxis.Scale = {AxisOrientation::Horizontal, minX, maxX, 0, clientSize.Width};
-    LeftAxis.Scale = {AxisOrientation::Vertical, minY, maxY, 0, clientSize.Height};
+void Chart::Paint(Canvas& canvas, Rect area, Medium medium) {
+    m_layout = LayOutChart(canvas, area, *this);
+    AdoptScale(BottomAxis, m_layout.Bottom.Scale);
+    AdoptScale(LeftAxis, m_layout.Left.Scale);
+    AdoptScale(TopAxis, m_layout.Top.Scale);
+    AdoptScale(RightAxis, m_layout.Right.Scale);
+    Render(canvas, m_layout, medium);
+    if (medium == Medium::Screen && OnPaintZoomOutline)
+        OnPaintZoomOutline(canvas);
+}
 
-    CanvasStateScope state(canvas);
-    canvas.IntersectClip(area);
-    for (const Series& series : m_series) {
-        std::vector<Point> points;
-        for (const PointF& p : series.Points)
-            points.push_back({static_cast<int>(std::lround(BottomAxis.Scale.PixelOf(p.X))),
-                              static_cast<int>(std::lround(LeftAxis.Scale.PixelOf(p.Y)))});
-        canvas.Polyline(points, Pen{series.Colour, series.LineWidth});
-    }
+void Chart::UpdateAutomaticRanges() {
+    const auto update = [](Axis& axis, const std::optional<ValueRange>& data) {
+        const ValueRange range = DrawnRange(axis, data);
+        axis.Minimum = range.Minimum;
+        axis.Maximum = range.Maximum;
+    };
+    update(BottomAxis, DataExtent(m_series, AxisOrientation::Horizontal));
+    update(LeftAxis, DataExtent(m_series, AxisOrientation::Vertical));
+}
+
+std::optional<std::size_t> Chart::CurveAt(Point point) const {
+    for (std::size_t i = m_layout.Curves.size(); i-- > 0;)
+        if (CurveHits(m_layout.Curves[i], m_layout.CurveClip, point))
+            return i;
+    return std::nullopt;
+}
+
+void Chart::RequestRepaint(Repaint kind) const {
+    if (OnRepaintRequest)
+        OnRepaintRequest(kind);
 }
 
 } // namespace chart
