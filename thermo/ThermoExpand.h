@@ -9,6 +9,8 @@
 struct TThermoPoint {
     int Temperature;
     int Emf;
+
+    friend bool operator==(const TThermoPoint&, const TThermoPoint&) = default;
 };
 
 // Points of one type every 10 °C in ascending temperature: its primary segment, then, if the
