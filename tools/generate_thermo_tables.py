@@ -214,6 +214,8 @@ def emf_microvolts(letter, t):
 
 
 def stored_values(letter, first, last, bias):
+    if not -32768 <= bias <= 32767:
+        raise RefusedError(f"type {letter}: bias {bias} does not fit in int16_t")
     stored = []
     for t in range(first, last + 1, 10):
         value = emf_microvolts(letter, t) + bias
