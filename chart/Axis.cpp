@@ -1,5 +1,7 @@
 #include "Axis.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace chart {
@@ -28,8 +30,10 @@ bool SetAxisRange(Axis& axis, double a, double b) {
     const bool changed = axis.Minimum != a || axis.Maximum != b;
     axis.Minimum = a;
     axis.Maximum = b;
+    // Far from zero Minimum + 1e-10 may round back to Minimum: then the next representable value gives the
+    // narrowest range that still has a width.
     if (axis.Maximum - axis.Minimum < MinimumAxisRange)
-        axis.Maximum = axis.Minimum + MinimumAxisRange;
+        axis.Maximum = std::max(axis.Minimum + MinimumAxisRange, std::nextafter(axis.Minimum, HUGE_VAL));
     return changed;
 }
 

@@ -48,8 +48,6 @@ void Chart::Paint(Canvas& canvas, Rect area, Medium medium) {
     AdoptScale(TopAxis, m_layout.Top.Scale);
     AdoptScale(RightAxis, m_layout.Right.Scale);
     Render(canvas, m_layout, medium);
-    if (medium == Medium::Screen && OnPaintZoomOutline)
-        OnPaintZoomOutline(canvas);
 }
 
 void Chart::UpdateAutomaticRanges() {

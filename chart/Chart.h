@@ -24,8 +24,9 @@ enum class Repaint { Deferred, Immediate };
 // The chart: its series, axes and texts, laid out anew and drawn completely at every paint.
 //
 // What the host sets: Separators (the user's regional ones), Edge (the desktop's 3D highlight and
-// shadow colours), OnRepaintRequest (deferred: invalidate; immediate: redraw now) and
-// OnPaintZoomOutline. The window paints with Paint(canvas, clientSize); the printer with
+// shadow colours) and OnRepaintRequest (deferred: invalidate; immediate: redraw now). The window
+// paints into its kept bitmap with Paint(canvas, clientSize) and, after copying it to the screen,
+// draws the zoom outline over it (ZoomPan::PaintZoomOutline); the printer paints with
 // Paint(canvas, the chart's logical rectangle on the page, Medium::Paper).
 class Chart {
 public:
@@ -72,8 +73,6 @@ public:
 
     // Called when the picture is out of date; the host repaints later or at once.
     std::function<void(Repaint)> OnRepaintRequest;
-    // The last step of a screen paint: the zoom outline, drawn while a zoom drag is under way.
-    std::function<void(Canvas&)> OnPaintZoomOutline;
 
 private:
     std::vector<Series> m_series;

@@ -85,7 +85,7 @@ public:
         for (const Series& s : series)
             m_layout.Curves.push_back(
                 TraceCurve(s, m_layout.Bottom.Scale, m_layout.Left.Scale, m_layout.CurveClip));
-        // 11. The zoom outline is the chart host's last step (Chart::OnPaintZoomOutline).
+        // 11. The zoom outline is no part of the picture: the window draws it over the copy on the screen.
         return std::move(m_layout);
     }
 

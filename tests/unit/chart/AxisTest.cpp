@@ -56,6 +56,16 @@ TEST(SetAxisRange, EndsAutomaticSwapsAndKeepsTheNarrowestRange) {
     }
 }
 
+TEST(SetAxisRange, KeepsAWidthFarFromZero) {
+    // 2e6 + 1e-10 rounds back to 2e6 in double precision.
+    for (const double value : {2e6, -2e6, 1e15}) {
+        Axis axis;
+        SetAxisRange(axis, value, value);
+        EXPECT_EQ(axis.Minimum, value);
+        EXPECT_GT(axis.Maximum, axis.Minimum);
+    }
+}
+
 TEST(SetAxisRange, ReportsWhetherTheRangeChanged) {
     Axis axis;
     EXPECT_TRUE(SetAxisRange(axis, 1, 2));

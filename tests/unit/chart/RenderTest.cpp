@@ -163,17 +163,6 @@ TEST_F(ChartRenderTest, PaperHasNoPanelAndDrawsDottedLinesAtWidthZero) {
     EXPECT_EQ(m_chart.LastLayout().Bottom.Increment, onScreen.Bottom.Increment);
 }
 
-TEST_F(ChartRenderTest, ZoomOutlineHookIsTheLastStepOnScreenOnly) {
-    int calls = 0;
-    m_chart.OnPaintZoomOutline = [&](Canvas& canvas) {
-        ++calls;
-        canvas.NotXorOutline({100, 100}, {200, 150}, colors::Black);
-    };
-    EXPECT_EQ(PaintOn({0, 0, 726, 455}, Medium::Screen).back().What, Kind::Outline);
-    PaintOn({0, 0, 726, 455}, Medium::Paper);
-    EXPECT_EQ(calls, 1);
-}
-
 TEST_F(ChartRenderTest, SwitchingTheFootRequestsAnImmediateRepaint) {
     std::vector<Repaint> requests;
     m_chart.OnRepaintRequest = [&](Repaint kind) {
