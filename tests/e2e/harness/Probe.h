@@ -45,4 +45,9 @@ std::vector<ProbedWindow> ProbeWindows(const std::string& title);
 // The first of them with the class, if any.
 std::optional<ProbedWindow> ProbeWindow(const std::string& title, const std::string& className);
 
+// What the taskbar button's menu offers; this display has no taskbar.
+enum class SystemCommand { Minimize, Maximize, Restore, Close };
+// Posts the command to the visible top-level windows titled `title`; returns how many it reached.
+int PostSystemCommand(const std::string& title, SystemCommand command);
+
 } // namespace e2e

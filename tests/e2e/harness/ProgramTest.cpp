@@ -6,8 +6,8 @@ namespace e2e {
 
 ProgramTest::ProgramTest() : Display(TestEnvironment::Get().Display) {}
 
-WineProgram& ProgramTest::Start(const std::string& exe) {
-    Program = std::make_unique<WineProgram>(exe);
+WineProgram& ProgramTest::Start(const std::string& exe, const Launch& launch) {
+    Program = std::make_unique<WineProgram>(exe, launch);
     return *Program;
 }
 

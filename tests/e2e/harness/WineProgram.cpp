@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -15,7 +16,7 @@ namespace {
 constexpr const char* Wine64 = "/usr/lib/wine/wine64";
 
 // Starts wine64 with the program; the child's standard output goes to outputFd.
-int Spawn(const std::string& exe, const std::vector<std::string>& arguments, int outputFd) {
+int Spawn(const std::string& exe, const Launch& launch, int outputFd) {
     const TestEnvironment& environment = TestEnvironment::Get();
     const std::string program = (environment.ProgramDir / exe).string();
     if (!std::filesystem::exists(program))
@@ -36,8 +37,13 @@ int Spawn(const std::string& exe, const std::vector<std::string>& arguments, int
         dup2(log >= 0 ? log : outputFd, STDERR_FILENO);
         const int nothing = open("/dev/null", O_RDONLY);
         dup2(nothing, STDIN_FILENO);
-        std::vector<char*> argv{const_cast<char*>(Wine64), const_cast<char*>(program.c_str())};
-        for (const std::string& argument : arguments)
+        if (!launch.WorkingDirectory.empty() && chdir(launch.WorkingDirectory.c_str()) != 0)
+            _exit(126);
+        std::vector<char*> argv{const_cast<char*>(Wine64)};
+        for (const std::string& starter : launch.Through)
+            argv.push_back(const_cast<char*>(starter.c_str()));
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const std::string& argument : launch.Arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);
         execv(Wine64, argv.data());
@@ -56,7 +62,9 @@ std::optional<int> ExitCodeOf(int status) {
 
 const TestEnvironment& TestEnvironment::Get() {
     static const TestEnvironment environment = [] {
-        const std::filesystem::path runDir = TERMO_E2E_RUN_DIR;
+        const char* runDirOverride = std::getenv("TERMO_E2E_RUN_DIR");
+        const std::filesystem::path runDir =
+            runDirOverride && *runDirOverride ? runDirOverride : TERMO_E2E_RUN_DIR;
         std::ifstream displayFile(runDir / "display");
         std::string number;
         displayFile >> number;
@@ -71,10 +79,10 @@ const TestEnvironment& TestEnvironment::Get() {
     return environment;
 }
 
-WineProgram::WineProgram(const std::string& exe, const std::vector<std::string>& arguments) {
+WineProgram::WineProgram(const std::string& exe, const Launch& launch) {
     const int log =
         open((TestEnvironment::Get().OutputDir / "wine.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    m_pid = Spawn(exe, arguments, log);
+    m_pid = Spawn(exe, launch, log);
     close(log);
 }
 
@@ -107,12 +115,12 @@ void WineProgram::Kill() {
     m_exitCode = ExitCodeOf(status);
 }
 
-std::string WineProgram::Output(const std::string& exe, const std::vector<std::string>& arguments,
+std::string WineProgram::Output(const std::string& exe, const Launch& launch,
                                 std::chrono::milliseconds timeout) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         throw std::runtime_error("pipe failed");
-    const int pid = Spawn(exe, arguments, pipeFds[1]);
+    const int pid = Spawn(exe, launch, pipeFds[1]);
     close(pipeFds[1]);
     fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
     std::string output;

@@ -19,7 +19,19 @@ struct TestEnvironment {
     std::filesystem::path SourceDir;  // the repository
     std::filesystem::path OutputDir;  // screenshots and logs of this run
 
+    // The run directory is the build's (tests/e2e/setup.sh RUN_DIR), unless TERMO_E2E_RUN_DIR names
+    // another one prepared the same way (a test needing a display of another size).
     static const TestEnvironment& Get();
+};
+
+// How a program is started: `wine64 [THROUGH...] PROGRAM [ARGUMENTS...]` in a current directory, the
+// test's own unless given. Through a starter the program gets a show command other than the default,
+// e.g. {"start", "/wait", "/max", "/unix"}; the starter must wait for the program and end with its
+// exit code. The program's path is a Unix path.
+struct Launch {
+    std::vector<std::string> Arguments = {};
+    std::filesystem::path WorkingDirectory = {};
+    std::vector<std::string> Through = {};
 };
 
 // A Windows program started under wine64 in the test run's prefix and display; killed with the object
@@ -27,7 +39,7 @@ struct TestEnvironment {
 class WineProgram {
 public:
     // exe: a file name in ProgramDir (e.g. "Termoclanky.exe"); its output goes to a log in OutputDir.
-    explicit WineProgram(const std::string& exe, const std::vector<std::string>& arguments = {});
+    explicit WineProgram(const std::string& exe, const Launch& launch = {});
     ~WineProgram();
     WineProgram(const WineProgram&) = delete;
     WineProgram& operator=(const WineProgram&) = delete;
@@ -38,7 +50,7 @@ public:
     void Kill();
 
     // Runs a program to its end and returns what it wrote to its standard output.
-    static std::string Output(const std::string& exe, const std::vector<std::string>& arguments,
+    static std::string Output(const std::string& exe, const Launch& launch,
                               std::chrono::milliseconds timeout = DefaultTimeout);
 
 private:
