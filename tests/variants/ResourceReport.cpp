@@ -3,8 +3,9 @@
 // The test writes a label (one word) to resources.request in the program's current directory; within
 // ResourcePollInterval the program deletes the request and appends one line to resources.txt:
 //   LABEL gdi=N windows=N dialogs=N private=BYTES client=WxH state=normal|maximized|minimized sysloop=0|1
-// The request is served by a thread timer in the program's message loop (and in the loops of its modal
-// boxes), so a line also proves that the program took and handled every message before it.
+// The request is served by a thread timer in the program's message loop (and in the system's loops of
+// its modal boxes, frame drags and menus), once nothing is waiting in the queue: so a line also proves
+// that the program has handled all input sent before the request, and painted.
 #include "ProcessResources.h"
 #include "TestVariant.h"
 #include "Unit1.h"
@@ -50,7 +51,17 @@ void Report(const std::string& label) {
     std::ofstream(ReportFile, std::ios::app) << line.str() << std::flush;
 }
 
+// Under Wine, PeekMessage first turns the X events already received into queued input: input that a
+// test sent before its request is in the queue by then, or has been handled.
+bool Idle() {
+    MSG message;
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+    return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT)) == 0;
+}
+
 void CALLBACK ServeRequest(HWND, UINT, UINT_PTR, DWORD) {
+    if (!Idle())
+        return;
     std::string label;
     if (!(std::ifstream(RequestFile) >> label))
         return;

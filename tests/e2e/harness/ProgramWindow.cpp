@@ -56,8 +56,18 @@ Point ProgramWindow::InChart(double x, double y) const {
     return {chart.Left + static_cast<int>(chart.Width * x), chart.Top + static_cast<int>(chart.Height * y)};
 }
 
-ResourceSnapshot ProgramWindow::Snapshot() {
+std::optional<ResourceSnapshot> ProgramWindow::TrySnapshot() {
     const std::optional<ResourceSnapshot> snapshot = m_report.Take();
+    if (snapshot) {
+        if (snapshot->State != m_state && !snapshot->InSystemLoop)
+            Locate();
+        Adopt(*snapshot);
+    }
+    return snapshot;
+}
+
+ResourceSnapshot ProgramWindow::Snapshot() {
+    const std::optional<ResourceSnapshot> snapshot = TrySnapshot();
     if (!snapshot)
         throw std::runtime_error("the program did not answer within the timeout: it hangs or has ended");
     return *snapshot;
@@ -92,22 +102,24 @@ ResourceSnapshot ProgramWindow::ResizeClient(int width, int height) {
 ResourceSnapshot ProgramWindow::ChangeState(SystemCommand command, const std::string& state) {
     if (PostSystemCommand(ProgramTitle, command) < 1)
         throw std::runtime_error("no window took the system command");
+    // Each snapshot of a new state locates the window anew.
     ResourceSnapshot snapshot;
     if (!WaitUntil([&] { return (snapshot = Snapshot()).State == state; }))
         throw std::runtime_error("the window did not become " + state);
-    Locate();
-    Adopt(snapshot);
     return snapshot;
 }
 
 ResourceSnapshot ProgramWindow::Minimise() {
+    if (m_state != "minimized")
+        m_stateBeforeMinimised = m_state;
     return ChangeState(SystemCommand::Minimize, "minimized");
 }
 ResourceSnapshot ProgramWindow::Maximise() {
     return ChangeState(SystemCommand::Maximize, "maximized");
 }
+// A minimised window returns to the state it had before, a maximised one to normal.
 ResourceSnapshot ProgramWindow::Restore() {
-    return ChangeState(SystemCommand::Restore, "normal");
+    return ChangeState(SystemCommand::Restore, m_state == "minimized" ? m_stateBeforeMinimised : "normal");
 }
 
 } // namespace e2e

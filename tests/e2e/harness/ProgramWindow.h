@@ -38,9 +38,13 @@ public:
     ResourceSnapshot ResizeClient(int width, int height);
     ResourceSnapshot Minimise();
     ResourceSnapshot Maximise();
+    // From minimised back to the state before, from maximised to normal.
     ResourceSnapshot Restore();
 
-    // A snapshot, or a failed test when the program does not answer in time.
+    // A snapshot, from which the window takes its size (and its place, if its state changed); nothing
+    // when the program does not answer in time.
+    std::optional<ResourceSnapshot> TrySnapshot();
+    // The same, throwing when the program does not answer.
     ResourceSnapshot Snapshot();
 
 private:
@@ -50,6 +54,7 @@ private:
     XDisplay& m_display;
     ResourceReport& m_report;
     std::string m_state = "normal";
+    std::string m_stateBeforeMinimised = "normal";
     Rect m_client;
     Rect m_frameInsets; // in the normal state: Left, Top, and Width/Height as the right/bottom insets
 };

@@ -23,6 +23,10 @@ ResourceReport::ResourceReport(std::filesystem::path directory) : m_directory(st
     std::filesystem::create_directories(m_directory);
 }
 
+Launch ResourceReport::ForProgram() const {
+    return {.WorkingDirectory = m_directory, .Environment = {{"MALLOC_MMAP_THRESHOLD_", "131072"}}};
+}
+
 std::optional<ResourceSnapshot> ResourceReport::Take(std::chrono::milliseconds timeout) {
     const std::string label = std::to_string(++m_requests);
     // Renamed into place, so that the program never reads half a request.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Wait.h"
+#include "WineProgram.h"
 
 #include <chrono>
 #include <cstddef>
@@ -29,10 +30,15 @@ std::ostream& operator<<(std::ostream& out, const ResourceSnapshot& snapshot);
 // program had handled every message before it: a program that does not answer in time hangs.
 class ResourceReport {
 public:
-    // The program's current directory (Launch::WorkingDirectory), created empty.
+    // The program's current directory, created empty.
     explicit ResourceReport(std::filesystem::path directory);
 
     const std::filesystem::path& Directory() const { return m_directory; }
+    // How to start the program for it: in that directory, with the commit charge following what is
+    // alive. Wine reports the process' resident anonymous memory as its commit charge, and glibc,
+    // which Wine's own half uses, raises its mmap threshold to the size of a freed block: a picture
+    // of a maximised window, once freed, would otherwise stay resident and be counted.
+    Launch ForProgram() const;
     std::optional<ResourceSnapshot> Take(std::chrono::milliseconds timeout = DefaultTimeout);
 
 private:

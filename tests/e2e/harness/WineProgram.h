@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -25,13 +26,14 @@ struct TestEnvironment {
 };
 
 // How a program is started: `wine64 [THROUGH...] PROGRAM [ARGUMENTS...]` in a current directory, the
-// test's own unless given. Through a starter the program gets a show command other than the default,
-// e.g. {"start", "/wait", "/max", "/unix"}; the starter must wait for the program and end with its
-// exit code. The program's path is a Unix path.
+// test's own unless given, with extra environment variables. Through a starter the program gets a show
+// command other than the default, e.g. {"start", "/wait", "/max", "/unix"}; the starter must wait for
+// the program and end with its exit code. The program's path is a Unix path.
 struct Launch {
     std::vector<std::string> Arguments = {};
     std::filesystem::path WorkingDirectory = {};
     std::vector<std::string> Through = {};
+    std::vector<std::pair<std::string, std::string>> Environment = {};
 };
 
 // A Windows program started under wine64 in the test run's prefix and display; killed with the object

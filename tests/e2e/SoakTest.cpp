@@ -1,0 +1,271 @@
+// A long random sequence of what a user does in a day with the program, under Wine with real X input
+// on a 3840 x 2160 display, run as Termoclanky-ResourceReport.exe. After every interaction the program
+// must still run, answer at once and show no error box. At checkpoints, always in the same state (the
+// normal window at its designed size, the pointer off it), it reports its GDI objects, windows and commit
+// charge: after the warm-up the counts must not grow and the memory must stay within a small bound.
+//
+// CI runs CiInteractions with CiSeed. By hand, any seed and length, e.g. 10,000 interactions:
+//   TERMO_SOAK_SEED=7 TERMO_SOAK_INTERACTIONS=10000 ctest --preset native -R 'Soak\.' --timeout 7200
+// The interactions go to build/native/tests/e2e/run-4k/output/Soak/interactions.txt as they run.
+#include "ProgramTest.h"
+#include "ProgramWindow.h"
+#include "ResourceReport.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr std::uint64_t CiSeed = 20240612;
+constexpr int CiInteractions = 1000;
+constexpr int CheckpointEvery = 100;
+// Wine allocates a few objects of its own on the first frame drags, menus and maximising: the counts are
+// compared from the first checkpoint after this many interactions on.
+constexpr int WarmUp = 200;
+// What the commit charge may grow by after the warm-up: a leak of one picture of the designed size
+// (726 x 455 x 4 bytes) every hundred interactions would pass it within a thousand.
+constexpr std::size_t MemoryBound = 2 * 1024 * 1024;
+constexpr int DesignClientWidth = 717;
+constexpr int DesignClientHeight = 449;
+constexpr Rect Screen{0, 0, 3840, 2160};
+
+std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoull(text, nullptr, 10) : fallback;
+}
+
+enum class Interaction {
+    ZoomDrag,
+    ReverseDrag,
+    TinyDrag,
+    PanDrag,
+    PanLeavingThePlot,
+    WheelNotches,
+    Resize,
+    ResizeToTheSmallest,
+    MaximiseOrRestore,
+    MinimiseAndRestore,
+};
+
+struct Weighted {
+    Interaction Kind;
+    const char* Name;
+    int Weight;
+};
+
+// Mostly the mouse over the chart; the window's size and state often enough that each comes up dozens
+// of times in a thousand interactions.
+constexpr Weighted Interactions[] = {
+    {Interaction::ZoomDrag, "zoom drag", 16},
+    {Interaction::ReverseDrag, "reverse drag", 10},
+    {Interaction::TinyDrag, "tiny drag", 8},
+    {Interaction::PanDrag, "pan", 14},
+    {Interaction::PanLeavingThePlot, "pan leaving the plot", 6},
+    {Interaction::WheelNotches, "wheel", 14},
+    {Interaction::Resize, "resize", 8},
+    {Interaction::ResizeToTheSmallest, "resize to the smallest", 3},
+    {Interaction::MaximiseOrRestore, "maximise or restore", 5},
+    {Interaction::MinimiseAndRestore, "minimise and restore", 4},
+};
+
+class Soak : public ProgramTest {
+protected:
+    void SetUp() override {
+        Report.emplace(TestEnvironment::Get().OutputDir / "Soak");
+        Start("Termoclanky-ResourceReport.exe", Report->ForProgram());
+        WaitForMainWindow();
+        Window.emplace(Display, *Report);
+        Window->Locate();
+        Log.open(Report->Directory() / "interactions.txt");
+    }
+
+    int Below(int n) { return static_cast<int>(Random() % static_cast<std::uint64_t>(n)); }
+    int Between(int low, int high) { return low + Below(high - low + 1); }
+
+    const Weighted& Pick() {
+        int total = 0;
+        for (const Weighted& w : Interactions)
+            total += w.Weight;
+        int roll = Below(total);
+        for (const Weighted& w : Interactions)
+            if ((roll -= w.Weight) < 0)
+                return w;
+        return Interactions[0];
+    }
+
+    // A point of the chart where the plot lies at most sizes, off the button and the logo (which take
+    // their own presses) and inside the client area (beyond it lies the frame).
+    Point SomewhereInThePlot() {
+        for (int attempt = 0; attempt < 1000; ++attempt) {
+            const Point p = Window->InChart(Between(12, 95) / 100.0, Between(9, 78) / 100.0);
+            if (Window->Client().Contains(p) && !Window->Button().Contains(p) && !Window->Logo().Contains(p))
+                return p;
+        }
+        throw std::runtime_error("no room for the pointer in the chart");
+    }
+
+    // Too small for aiming the mouse at the plot: the user enlarges the window first.
+    void MakeRoomForThePointer() {
+        if (Window->Client().Width < 60 || Window->Client().Height < 60)
+            Window->ResizeClient(DesignClientWidth, DesignClientHeight);
+    }
+
+    void Perform(Interaction kind) {
+        switch (kind) {
+        case Interaction::ZoomDrag:
+        case Interaction::ReverseDrag:
+        case Interaction::TinyDrag:
+        case Interaction::PanDrag:
+        case Interaction::PanLeavingThePlot:
+        case Interaction::WheelNotches:
+            MakeRoomForThePointer();
+            UseTheMouse(kind, SomewhereInThePlot());
+            break;
+        case Interaction::Resize:
+            if (Window->State() != "normal")
+                Window->Restore();
+            Window->ResizeClient(Between(0, Screen.Width - Window->Outer().Left - 10),
+                                 Between(0, Screen.Height - Window->Outer().Top - 30));
+            break;
+        case Interaction::ResizeToTheSmallest:
+            if (Window->State() != "normal")
+                Window->Restore();
+            Window->ResizeClient(0, 0);
+            break;
+        case Interaction::MaximiseOrRestore:
+            if (Window->State() == "maximized")
+                Window->Restore();
+            else
+                Window->Maximise();
+            break;
+        case Interaction::MinimiseAndRestore: {
+            const std::string before = Window->State();
+            const ResourceSnapshot minimised = Window->Minimise();
+            EXPECT_EQ(minimised.ClientWidth, 0);
+            EXPECT_EQ(minimised.ClientHeight, 0);
+            Display.Wheel(Window->Client().TopLeft() + Point{20, -10}, Between(1, 3));
+            EXPECT_EQ(Window->Restore().State, before);
+            break;
+        }
+        }
+    }
+
+    void UseTheMouse(Interaction kind, Point p) {
+        const int steps = Between(2, 6);
+        switch (kind) {
+        case Interaction::ZoomDrag:
+            Display.Drag(MouseButton::Left, p, p + Point{Between(17, 250), Between(17, 200)}, steps);
+            break;
+        case Interaction::ReverseDrag: {
+            // Left and up, left and down, or right and up.
+            const int way = Below(3);
+            const int dx = Between(17, 250), dy = Between(17, 200);
+            Display.Drag(MouseButton::Left, p, p + Point{way == 2 ? dx : -dx, way == 1 ? dy : -dy}, steps);
+            break;
+        }
+        case Interaction::TinyDrag: {
+            // 16 px or less at least one way: a click, a short drag, or long one way and short the other.
+            const int way = Below(3);
+            const int x = way == 1 ? Between(17, 200) : Between(-16, 16);
+            const int y = way == 2 ? Between(17, 200) : Between(-16, 16);
+            Display.Drag(MouseButton::Left, p, p + Point{x, y}, Between(1, 3));
+            break;
+        }
+        case Interaction::PanDrag:
+            Display.Drag(MouseButton::Right, p, p + Point{Between(-200, 200), Between(-150, 150)}, steps);
+            break;
+        case Interaction::PanLeavingThePlot: {
+            // Out beyond the chart's left or top edge and back in with the button held.
+            const Rect chart = Window->Chart();
+            Display.MoveTo(p);
+            Display.Press(MouseButton::Right);
+            Display.MoveTo(p + Point{Between(-30, 30), Between(-30, 30)});
+            Display.MoveTo(Below(2) ? Point{std::max(chart.Left - 40, 0), p.Y}
+                                    : Point{p.X, std::max(chart.Top - 40, 0)});
+            Display.MoveTo(SomewhereInThePlot());
+            Display.MoveTo(SomewhereInThePlot());
+            Display.Release(MouseButton::Right);
+            break;
+        }
+        case Interaction::WheelNotches:
+            Display.Wheel(p, Below(2) ? Between(1, 5) : -Between(1, 5));
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The same state at every checkpoint: the normal window at its designed size, the pointer off it.
+    ResourceSnapshot Checkpoint() {
+        if (Window->State() != "normal")
+            Window->Restore();
+        Window->ResizeClient(DesignClientWidth, DesignClientHeight);
+        const Rect outer = Window->Outer();
+        Display.MoveTo({outer.Right() + 40, outer.Bottom() + 40});
+        return Window->Snapshot();
+    }
+
+    std::mt19937_64 Random;
+    std::optional<ResourceReport> Report;
+    std::optional<ProgramWindow> Window;
+    std::ofstream Log;
+};
+
+TEST_F(Soak, ALongDayOfUseLeavesNoLeakNoHangAndNoErrorBox) {
+    const std::uint64_t seed = FromEnvironment("TERMO_SOAK_SEED", CiSeed);
+    const int count = static_cast<int>(FromEnvironment("TERMO_SOAK_INTERACTIONS", CiInteractions));
+    Random.seed(seed);
+    std::cout << "Soak: seed " << seed << ", " << count << " interactions" << std::endl;
+
+    const ResourceSnapshot start = Window->Snapshot();
+    std::cout << "start: " << start << std::endl;
+    std::optional<ResourceSnapshot> baseline;
+    Rect sizesTried{1 << 20, 1 << 20, 0, 0}; // the smallest client width and height, the largest
+    for (int i = 1; i <= count; ++i) {
+        const Weighted& interaction = Pick();
+        std::ostringstream what;
+        what << "interaction " << i << " (" << interaction.Name << ", seed " << seed << ')';
+        Log << i << ' ' << interaction.Name << std::endl;
+        Perform(interaction.Kind);
+        const std::optional<ResourceSnapshot> after = Window->TrySnapshot();
+        ASSERT_TRUE(after) << "no answer after " << what.str();
+        ASSERT_TRUE(Program->Running()) << "ended after " << what.str();
+        ASSERT_EQ(after->Dialogs, 0) << "a box is open after " << what.str();
+        ASSERT_FALSE(HasFailure()) << what.str();
+        Log << "  " << *after << std::endl;
+        if (after->State != "minimized") {
+            sizesTried = {std::min(sizesTried.Left, after->ClientWidth),
+                          std::min(sizesTried.Top, after->ClientHeight),
+                          std::max(sizesTried.Width, after->ClientWidth),
+                          std::max(sizesTried.Height, after->ClientHeight)};
+        }
+
+        if (i % CheckpointEvery != 0 && i != count)
+            continue;
+        const ResourceSnapshot checkpoint = Checkpoint();
+        std::cout << "checkpoint after " << i << ": " << checkpoint << std::endl;
+        if (i < WarmUp)
+            continue;
+        if (!baseline) {
+            baseline = checkpoint;
+            continue;
+        }
+        EXPECT_LE(checkpoint.GdiObjects, baseline->GdiObjects) << "GDI objects grew by " << what.str();
+        EXPECT_LE(checkpoint.Windows, baseline->Windows) << "windows grew by " << what.str();
+        EXPECT_LE(checkpoint.PrivateBytes, baseline->PrivateBytes + MemoryBound)
+            << "the commit charge grew by " << what.str();
+    }
+    std::cout << "client sizes from " << sizesTried.Left << " x " << sizesTried.Top << " to "
+              << sizesTried.Width << " x " << sizesTried.Height << " (and 0 x 0 minimised)" << std::endl;
+    ASSERT_TRUE(baseline) << "run at least " << WarmUp + CheckpointEvery << " interactions to compare";
+}
+
+} // namespace
+} // namespace e2e
