@@ -1,7 +1,29 @@
 # The Windows program: a GUI executable that needs no DLL beyond Windows' own.
-add_executable(Termoclanky WIN32
+enable_language(RC)
+add_library(program_objects OBJECT
     Project1.cpp
+    Project1.rc
+    Unit1.cpp
 )
-target_compile_definitions(Termoclanky PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_options(Termoclanky PRIVATE -municode -static -static-libgcc -static-libstdc++)
-target_link_libraries(Termoclanky PRIVATE chart thermo)
+target_link_libraries(program_objects PUBLIC win32_layer unit1_form)
+
+# termo_add_program(NAME VARIANT_SOURCE): the program linked with the given test variant points.
+function(termo_add_program name variant)
+    add_executable(${name} WIN32 ${variant})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++)
+    target_link_libraries(${name} PRIVATE program_objects)
+endfunction()
+
+termo_add_program(Termoclanky ShippedVariant.cpp)
+
+# Test-only builds (the win64 preset only; never shipped): the program with a fault or a report compiled
+# in, the probe that the end-to-end tests ask about windows, and the bare window the start-up benchmark
+# compares against.
+if(TERMO_TEST_PROGRAMS)
+    foreach(variant IN ITEMS FaultConstruction FaultStartup FaultButton FirstPaint)
+        termo_add_program(Termoclanky-${variant} tests/variants/${variant}.cpp)
+    endforeach()
+    add_subdirectory(tests/e2e/probe)
+    add_subdirectory(bench/bare-window)
+endif()

@@ -1,0 +1,9 @@
+#include "TestVariant.h"
+
+namespace test_variant {
+
+void FormConstructed() {}
+void ButtonClicked() {}
+void ChartPainted() {}
+
+} // namespace test_variant

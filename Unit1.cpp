@@ -1,0 +1,45 @@
+#include "Unit1.h"
+
+#include "TestVariant.h"
+#include "Unit1Form.h"
+
+#include <array>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The members that name the chart's series, in the chart's order.
+constexpr std::array<chart::Series * TForm1::*, ThermocoupleCount> SeriesMembers{
+    &TForm1::Series3, &TForm1::Series4, &TForm1::Series5,  &TForm1::Series6,  &TForm1::Series7,
+    &TForm1::Series8, &TForm1::Series9, &TForm1::Series10, &TForm1::Series11,
+};
+
+} // namespace
+
+TForm1::TForm1() : win32::Form(Form1Description.Form1) {
+    const TForm1Description& form = Form1Description;
+    Chart2.Create(*this, form.Chart2);
+    AddSeries(Chart2.Chart(), form.Series);
+    // Named only once all are added: adding a series may move the earlier ones.
+    for (std::size_t i = 0; i < SeriesMembers.size(); ++i)
+        this->*SeriesMembers[i] = &Chart2.Chart().SeriesAt(i);
+    Button1.Create(Chart2, form.Button1);
+    Button1.OnClick = [this](win32::Button& sender) {
+        Button1Click(sender);
+    };
+    Image1.Create(Chart2, form.Image1);
+    SetActiveControl(Button1);
+    Chart2.OnPainted = [](chart::Canvas&) {
+        test_variant::ChartPainted();
+    };
+
+    FillCharacteristics(Chart2.Chart());
+    test_variant::FormConstructed();
+}
+
+void TForm1::Button1Click(win32::Button&) {
+    test_variant::ButtonClicked();
+}
+
+void TForm1::Image1Click(win32::Image&) {}

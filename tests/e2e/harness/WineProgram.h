@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Wait.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Where the test run's display and Wine prefix are, as tests/e2e/setup.sh prepared them in the build
+// directory, and where the Windows programs and the tests' output lie.
+struct TestEnvironment {
+    std::string Display;              // ":N"
+    std::filesystem::path Prefix;     // WINEPREFIX, its server kept alive for the run
+    std::filesystem::path ProgramDir; // the win64 build: the program, its test-only variants, the probe
+    std::filesystem::path SourceDir;  // the repository
+    std::filesystem::path OutputDir;  // screenshots and logs of this run
+
+    static const TestEnvironment& Get();
+};
+
+// A Windows program started under wine64 in the test run's prefix and display; killed with the object
+// if it is still running.
+class WineProgram {
+public:
+    // exe: a file name in ProgramDir (e.g. "Termoclanky.exe"); its output goes to a log in OutputDir.
+    explicit WineProgram(const std::string& exe, const std::vector<std::string>& arguments = {});
+    ~WineProgram();
+    WineProgram(const WineProgram&) = delete;
+    WineProgram& operator=(const WineProgram&) = delete;
+
+    // The exit code once the program has ended within the timeout; nothing if it still runs.
+    std::optional<int> WaitForExit(std::chrono::milliseconds timeout = DefaultTimeout);
+    bool Running();
+    void Kill();
+
+    // Runs a program to its end and returns what it wrote to its standard output.
+    static std::string Output(const std::string& exe, const std::vector<std::string>& arguments,
+                              std::chrono::milliseconds timeout = DefaultTimeout);
+
+private:
+    int m_pid = -1;
+    std::optional<int> m_exitCode;
+};
+
+} // namespace e2e

@@ -1,0 +1,115 @@
+// The end-to-end tests' eyes inside Wine: a console program that reports, as the window system sees
+// them, the top-level windows with a given title and their child windows.
+//
+//   winprobe.exe windows TITLE
+//
+// One line per window, tab-separated key=value fields, the text last:
+//   window  handle class visible enabled foreground iconic zoomed focus outer client x11 text
+//   child   handle parent class visible enabled outer text
+// Rectangles are screen coordinates: outer = left,top,right,bottom; client = left,top,width,height.
+// focus is the handle holding the keyboard focus in the window's thread; x11 the window's X11 id.
+#include "win32/WinApi.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(std::wstring_view text) {
+    std::string result(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                             0, nullptr, nullptr),
+                       '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                          static_cast<int>(result.size()), nullptr, nullptr);
+    return result;
+}
+
+std::string Hex(const void* handle) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(handle)));
+    return text;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024]{};
+    ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256]{};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return name;
+}
+
+// Line breaks would end the line: they are written as \n.
+std::string Escaped(const std::wstring& text) {
+    std::string result;
+    for (char c : Utf8(text)) {
+        if (c == '\r')
+            continue;
+        result += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return result;
+}
+
+std::string Rectangle(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+std::string Flag(BOOL value) {
+    return value ? "1" : "0";
+}
+
+void Report(HWND window) {
+    RECT outer{}, client{};
+    ::GetWindowRect(window, &outer);
+    ::GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread);
+    std::printf(
+        "window\thandle=%s\tclass=%s\tvisible=%s\tenabled=%s\tforeground=%s\ticonic=%s\tzoomed=%s"
+        "\tfocus=%s\touter=%s\tclient=%ld,%ld,%ld,%ld\tx11=%s\ttext=%s\n",
+        Hex(window).c_str(), Escaped(ClassOf(window)).c_str(), Flag(::IsWindowVisible(window)).c_str(),
+        Flag(::IsWindowEnabled(window)).c_str(), Flag(::GetForegroundWindow() == window).c_str(),
+        Flag(::IsIconic(window)).c_str(), Flag(::IsZoomed(window)).c_str(), Hex(thread.hwndFocus).c_str(),
+        Rectangle(outer).c_str(), origin.x, origin.y, client.right, client.bottom,
+        Hex(::GetPropW(window, L"__wine_x11_whole_window")).c_str(), Escaped(WindowText(window)).c_str());
+    std::vector<HWND> children;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        std::printf("child\thandle=%s\tparent=%s\tclass=%s\tvisible=%s\tenabled=%s\touter=%s\ttext=%s\n",
+                    Hex(child).c_str(), Hex(::GetParent(child)).c_str(), Escaped(ClassOf(child)).c_str(),
+                    Flag(::IsWindowVisible(child)).c_str(), Flag(::IsWindowEnabled(child)).c_str(),
+                    Rectangle(rect).c_str(), Escaped(WindowText(child)).c_str());
+    }
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 3 || std::wstring_view(argv[1]) != L"windows") {
+        std::fprintf(stderr, "usage: winprobe.exe windows TITLE\n");
+        return 2;
+    }
+    const std::wstring title = argv[2];
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+        if (WindowText(window) == title)
+            Report(window);
+    std::fflush(stdout);
+    return 0;
+}
