@@ -23,5 +23,5 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Term.+l.+nky$' | head -n 1)
 sleep 1 # let the first paint finish
-import -window root "$shot"
+import -window "$window" "$shot"
 echo "No display: the program ran on a virtual one (window $window); screenshot saved to $shot"
