@@ -5,6 +5,7 @@
 
 #include <winspool.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace win32 {
@@ -16,21 +17,24 @@ constexpr const char* PrintingInProgress = "Printing in progress";
 constexpr const char* NotSupported = "Operation not supported on selected printer";
 constexpr const char* InvalidPrinter = "Printer selected is not valid";
 
+struct PrinterCloser {
+    void operator()(HANDLE printer) const { ::ClosePrinter(printer); }
+};
+
 // The settings that the printer's driver reports; empty when the printer cannot be opened or has none.
 PrinterSettings ReadSettings(const std::wstring& deviceName) {
+    wchar_t* name = const_cast<wchar_t*>(deviceName.c_str()); // the API takes names as non-const
     HANDLE handle = nullptr;
-    if (!::OpenPrinterW(const_cast<wchar_t*>(deviceName.c_str()), &handle, nullptr))
+    if (!::OpenPrinterW(name, &handle, nullptr))
         return {};
-    PrinterSettings settings;
-    wchar_t* name = const_cast<wchar_t*>(deviceName.c_str());
+    const std::unique_ptr<void, PrinterCloser> printer(handle);
     const LONG size = ::DocumentPropertiesW(nullptr, handle, name, nullptr, nullptr, 0);
-    if (size >= static_cast<LONG>(sizeof(DEVMODEW))) {
-        settings.resize(static_cast<std::size_t>(size));
-        auto* devMode = reinterpret_cast<DEVMODEW*>(settings.data());
-        if (::DocumentPropertiesW(nullptr, handle, name, devMode, nullptr, DM_OUT_BUFFER) != IDOK)
-            settings.clear();
-    }
-    ::ClosePrinter(handle);
+    if (size < static_cast<LONG>(sizeof(DEVMODEW)))
+        return {};
+    PrinterSettings settings(static_cast<std::size_t>(size));
+    auto* devMode = reinterpret_cast<DEVMODEW*>(settings.data());
+    if (::DocumentPropertiesW(nullptr, handle, name, devMode, nullptr, DM_OUT_BUFFER) != IDOK)
+        return {};
     return settings;
 }
 
@@ -49,9 +53,9 @@ const std::wstring& Printer::DeviceName() {
     std::wstring name(length, L'\0');
     if (length == 0 || !::GetDefaultPrinterW(name.data(), &length)) {
         const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_INVALID_NAME)
+        if (error == ERROR_FILE_NOT_FOUND)
             throw EPrinter(NoDefaultPrinter);
-        ::SetLastError(error);
+        ::SetLastError(error); // for the report, which reads it back
         ThrowLastError();
     }
     name.resize(length - 1); // the length counted the terminating null
