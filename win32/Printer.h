@@ -27,7 +27,7 @@ using PrinterSettings = std::vector<std::byte>;
 // is the system's default until a confirmed print dialog chooses another.
 class Printer final : public chart::PagePrinter {
 public:
-    // Created at the first call, which is when the print dialog first opens.
+    // Created at its first use: the first print command, as its dialog opens.
     static Printer& Instance();
 
     Printer(const Printer&) = delete;
@@ -77,7 +77,6 @@ private:
     DEVMODEW* DevMode();
     DEVMODEW& RequireDevMode();
     PrinterDC CreatePrinterDC();
-    void EndJob();
     static BOOL CALLBACK AbortProc(HDC dc, int error);
 
     std::optional<std::wstring> m_deviceName;
