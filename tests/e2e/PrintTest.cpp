@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <sstream>
+#include <string_view>
 
 namespace e2e {
 namespace {
@@ -56,19 +57,25 @@ bool HasWord(const std::vector<PdfWord>& words, const std::string& text) {
 
 // A printed axis label's value: thousands separators dropped; Wine's printer driver gives the minus sign
 // as a soft hyphen.
-std::optional<double> LabelValue(std::string text) {
-    std::string digits;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\u00ad") == 0 || text[i] == '-')
-            digits += '-', i += text[i] == '-' ? 0 : 1;
-        else if (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.')
-            digits += text[i];
-        else if (text[i] != ',')
+std::optional<double> LabelValue(std::string_view text) {
+    constexpr std::string_view SoftHyphen = "\u00ad";
+    std::string number;
+    while (!text.empty()) {
+        if (text.starts_with(SoftHyphen)) {
+            number += '-';
+            text.remove_prefix(SoftHyphen.size());
+            continue;
+        }
+        const char c = text.front();
+        text.remove_prefix(1);
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '.')
+            number += c;
+        else if (c != ',')
             return std::nullopt;
     }
-    if (digits.empty() || digits == "-")
+    if (number.empty() || number == "-")
         return std::nullopt;
-    return std::stod(digits);
+    return std::stod(number);
 }
 
 // The printed labels of an axis, in ascending order: the bottom axis' share their top, the left axis'
