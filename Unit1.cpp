@@ -2,6 +2,8 @@
 
 #include "TestVariant.h"
 #include "Unit1Form.h"
+#include "chart/ChartPrint.h"
+#include "win32/Printer.h"
 
 #include <array>
 
@@ -40,6 +42,9 @@ TForm1::TForm1() : win32::Form(Form1Description.Form1) {
 
 void TForm1::Button1Click(win32::Button&) {
     test_variant::ButtonClicked();
+    chart::RunPrintCommand(
+        Chart2.Chart(), Chart2.ClientSize(), [this] { return PrintDialog1.Execute(Handle()); },
+        win32::Printer::Instance());
 }
 
 void TForm1::Image1Click(win32::Image&) {}
