@@ -1,5 +1,6 @@
-// The program at the edges of its sizes and views, on a 3840 x 2160 display. It runs as
-// Termoclanky-ResourceReport.exe, so that after every step the test asks whether it still answers.
+// The program at the edges of its sizes and views, on a 3840 x 2160 display with the PDF printer. It runs
+// as Termoclanky-ResourceReport.exe, so that after every step the test asks whether it still answers.
+#include "PrintCommand.h"
 #include "ProgramTest.h"
 #include "ProgramWindow.h"
 #include "ResourceReport.h"
@@ -11,6 +12,7 @@
 namespace e2e {
 namespace {
 
+const std::filesystem::path PrintedDir = TERMO_E2E_PRINTED_DIR;
 constexpr int DesignClientWidth = 717;
 constexpr int DesignClientHeight = 449;
 constexpr Rgb White{255, 255, 255};
@@ -49,6 +51,7 @@ protected:
         WaitForMainWindow();
         Window.emplace(Display, *Report);
         Window->Locate();
+        Print.emplace(Display, *Window, PrintedDir);
         ParkPointer();
         Reference = SettledClient();
     }
@@ -125,10 +128,11 @@ protected:
 
     std::optional<ResourceReport> Report;
     std::optional<ProgramWindow> Window;
+    std::optional<PrintCommand> Print;
     Image Reference; // the client area at the design size in the full view
 };
 
-TEST_F(Extremes, ShrunkToEverySizeTheSystemAllowsItStaysUsableAndLooksAsBeforeWhenEnlarged) {
+TEST_F(Extremes, ShrunkToEverySizeTheSystemAllowsItStaysUsableAndPrintsAndLooksAsBeforeWhenEnlarged) {
     // From the smallest frame the system keeps (client 104 x 0 under Wine) to plots shorter than a
     // pixel, without labels or with few.
     struct ClientSize {
@@ -145,6 +149,11 @@ TEST_F(Extremes, ShrunkToEverySizeTheSystemAllowsItStaysUsableAndLooksAsBeforeWh
         EXPECT_LE(resized.ClientWidth, std::max(width, 104)) << size.str();
         EXPECT_LE(resized.ClientHeight, std::max(height, 0)) << size.str();
         TryEveryGesture(size.str());
+        Print->OpenDialog();
+        const PrintedPdf page = Print->Confirm();
+        EXPECT_EQ(page.Info("Pages"), "1") << size.str();
+        EXPECT_EQ(page.Info("Page rot"), "90") << "not landscape: " << size.str();
+        ExpectAnswering("printing at " + size.str());
     }
 
     // Minimised the client area is 0 x 0; the wheel over its caption reaches nothing of the chart.
@@ -225,6 +234,13 @@ TEST_F(Extremes, ThousandsOfWidthsAwayAndAtTheNarrowestRangeItStaysResponsive) {
         Display.Wheel(Window->InChart(0.5, 0.4), 3);
         ExpectAnswering("a pan and wheel notches far away");
     }
+    ParkPointer();
+    // Above the legend, whose colour lines stay.
+    const Image farAway = SettledClient();
+    const Rect plotArea{0, 0, farAway.Width, farAway.Height * 85 / 100};
+    for (const CurveColour& curve : CurveColours)
+        EXPECT_EQ(farAway.CountBlocks(curve.Colour, plotArea), 0)
+            << "curve " << curve.Type << " is still in view";
     for (int zoom = 0; zoom < 16; ++zoom) {
         const Point from = Window->InChart(0.4, 0.3);
         Display.Drag(MouseButton::Left, from, from + Point{20, 20}, 3);

@@ -21,20 +21,21 @@ constexpr std::size_t GdiEntrySize = 24;
 constexpr std::size_t GdiEntryTypeOffset = 14;
 static_assert(sizeof(void*) == 8, "the table's layout above is the 64-bit one");
 
-int CountGdiObjects() {
+std::map<int, int> CountGdiObjects() {
+    std::map<int, int> byType;
     PROCESS_BASIC_INFORMATION process{};
     if (::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process,
                                     nullptr) != 0)
-        return 0;
+        return byType;
     const auto* peb = reinterpret_cast<const std::uint8_t*>(process.PebBaseAddress);
     const std::uint8_t* table = nullptr;
     std::memcpy(&table, peb + GdiTableOffsetInPeb, sizeof table);
     if (!table)
-        return 0;
-    int used = 0;
+        return byType;
     for (std::size_t i = 0; i < GdiTableEntries; ++i)
-        used += table[i * GdiEntrySize + GdiEntryTypeOffset] != 0;
-    return used;
+        if (const int type = table[i * GdiEntrySize + GdiEntryTypeOffset])
+            ++byType[type];
+    return byType;
 }
 
 struct WindowCount {
@@ -93,5 +94,11 @@ std::size_t PrivateBytes() {
 
 ProcessResources MeasureProcessResources() {
     const WindowCount windows = CountWindows();
-    return {CountGdiObjects(), windows.Windows, windows.Dialogs, PrivateBytes()};
+    ProcessResources resources{.GdiObjectsByType = CountGdiObjects(),
+                               .Windows = windows.Windows,
+                               .Dialogs = windows.Dialogs,
+                               .PrivateBytes = PrivateBytes()};
+    for (const auto& [type, count] : resources.GdiObjectsByType)
+        resources.GdiObjects += count;
+    return resources;
 }

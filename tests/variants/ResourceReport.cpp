@@ -3,6 +3,7 @@
 // The test writes a label (one word) to resources.request in the program's current directory; within
 // ResourcePollInterval the program deletes the request and appends one line to resources.txt:
 //   LABEL gdi=N windows=N dialogs=N private=BYTES client=WxH state=normal|maximized|minimized sysloop=0|1
+//         gditypes=TYPE:N,TYPE:N,...
 // The request is served by a thread timer in the program's message loop (and in the system's loops of
 // its modal boxes, frame drags and menus), once nothing is waiting in the queue: so a line also proves
 // that the program has handled all input sent before the request, and painted.
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace test_variant {
 namespace {
@@ -46,7 +48,11 @@ void Report(const std::string& label) {
     line << label << " gdi=" << resources.GdiObjects << " windows=" << resources.Windows
          << " dialogs=" << resources.Dialogs << " private=" << resources.PrivateBytes
          << " client=" << client.right << 'x' << client.bottom
-         << " state=" << (form ? WindowState(form) : "none") << " sysloop=" << InSystemLoop() << '\n';
+         << " state=" << (form ? WindowState(form) : "none") << " sysloop=" << InSystemLoop() << " gditypes=";
+    const char* separator = "";
+    for (const auto& [type, count] : resources.GdiObjectsByType)
+        line << std::exchange(separator, ",") << type << ':' << count;
+    line << '\n';
     // One write of the whole line: the test never reads half of one.
     std::ofstream(ReportFile, std::ios::app) << line.str() << std::flush;
 }

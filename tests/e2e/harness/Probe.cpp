@@ -54,7 +54,7 @@ std::optional<ProbedChild> ProbedWindow::Child(const std::string& className,
 
 std::vector<ProbedWindow> ProbeWindows(const std::string& title) {
     std::vector<ProbedWindow> windows;
-    std::istringstream output(WineProgram::Output("winprobe.exe", {.Arguments = {"windows", title}}));
+    std::istringstream output(WineProgram::Output("winprobe.exe", {"windows", title}));
     std::string line;
     while (std::getline(output, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -96,8 +96,8 @@ std::optional<ProbedWindow> ProbeWindow(const std::string& title, const std::str
 
 int PostSystemCommand(const std::string& title, SystemCommand command) {
     const char* const names[] = {"minimize", "maximize", "restore", "close"};
-    const std::string output = WineProgram::Output(
-        "winprobe.exe", {.Arguments = {"syscommand", title, names[static_cast<int>(command)]}});
+    const std::string output =
+        WineProgram::Output("winprobe.exe", {"syscommand", title, names[static_cast<int>(command)]});
     return output.empty() ? 0 : std::stoi(output);
 }
 

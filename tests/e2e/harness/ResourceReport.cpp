@@ -13,9 +13,9 @@ constexpr const char* ReportFile = "resources.txt";
 } // namespace
 
 std::ostream& operator<<(std::ostream& out, const ResourceSnapshot& s) {
-    return out << "gdi " << s.GdiObjects << ", windows " << s.Windows << ", dialogs " << s.Dialogs
-               << ", private " << s.PrivateBytes / 1024 << " KiB, client " << s.ClientWidth << " x "
-               << s.ClientHeight << ", " << s.State;
+    return out << "gdi " << s.GdiObjects << " (" << s.GdiObjectsByType << "), windows " << s.Windows
+               << ", dialogs " << s.Dialogs << ", private " << s.PrivateBytes / 1024 << " KiB, client "
+               << s.ClientWidth << " x " << s.ClientHeight << ", " << s.State;
 }
 
 ResourceReport::ResourceReport(std::filesystem::path directory) : m_directory(std::move(directory)) {
@@ -36,7 +36,7 @@ std::optional<ResourceSnapshot> ResourceReport::Take(std::chrono::milliseconds t
     return WaitFor([&] { return Answer(label); }, timeout);
 }
 
-// A line: LABEL gdi=N windows=N dialogs=N private=BYTES client=WxH state=S sysloop=0|1
+// A line: LABEL gdi=N windows=N dialogs=N private=BYTES client=WxH state=S sysloop=0|1 gditypes=T:N,...
 std::optional<ResourceSnapshot> ResourceReport::Answer(const std::string& label) {
     std::ifstream report(m_directory / ReportFile);
     std::string line;
@@ -60,6 +60,7 @@ std::optional<ResourceSnapshot> ResourceReport::Answer(const std::string& label)
         snapshot.ClientHeight = std::stoi(client.substr(x + 1));
         snapshot.State = values["state"];
         snapshot.InSystemLoop = values["sysloop"] == "1";
+        snapshot.GdiObjectsByType = values["gditypes"];
         return snapshot;
     }
     return std::nullopt;

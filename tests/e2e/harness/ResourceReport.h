@@ -16,6 +16,8 @@ namespace e2e {
 // (tests/variants/ResourceReport.cpp).
 struct ResourceSnapshot {
     int GdiObjects = 0;
+    std::string
+        GdiObjectsByType; // "TYPE:N,..." by the handle table's type code: 1 DC, 4 region, 5 bitmap, ...
     int Windows = 0;
     int Dialogs = 0; // visible message boxes and print dialogs
     std::size_t PrivateBytes = 0;

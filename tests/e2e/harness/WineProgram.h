@@ -42,6 +42,8 @@ class WineProgram {
 public:
     // exe: a file name in ProgramDir (e.g. "Termoclanky.exe"); its output goes to a log in OutputDir.
     explicit WineProgram(const std::string& exe, const Launch& launch = {});
+    WineProgram(const std::string& exe, const std::vector<std::string>& arguments)
+        : WineProgram(exe, Launch{.Arguments = arguments}) {}
     ~WineProgram();
     WineProgram(const WineProgram&) = delete;
     WineProgram& operator=(const WineProgram&) = delete;
@@ -54,6 +56,10 @@ public:
     // Runs a program to its end and returns what it wrote to its standard output.
     static std::string Output(const std::string& exe, const Launch& launch,
                               std::chrono::milliseconds timeout = DefaultTimeout);
+    static std::string Output(const std::string& exe, const std::vector<std::string>& arguments,
+                              std::chrono::milliseconds timeout = DefaultTimeout) {
+        return Output(exe, Launch{.Arguments = arguments}, timeout);
+    }
 
 private:
     int m_pid = -1;
