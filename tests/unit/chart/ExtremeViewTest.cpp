@@ -9,6 +9,7 @@
 #include "chart/Chart.h"
 #include "chart/Style.h"
 #include "chart/Ticks.h"
+#include "chart/ZoomPan.h"
 
 #include <gtest/gtest.h>
 
@@ -75,60 +76,45 @@ const ClientSize Sizes[] = {
     {"PlotOnePixelHigh", {726, 85}}, {"Narrow", {113, 455}},
 };
 
-class ExtremeView : public ::testing::TestWithParam<std::tuple<View, ClientSize>> {
-protected:
-    ExtremeView() { AddThermoCurves(m_chart); }
-
-    const ChartLayout& Paint() {
-        const auto& [view, size] = GetParam();
-        SetAxisRange(m_chart.BottomAxis, view.BottomMinimum, view.BottomMaximum);
-        SetAxisRange(m_chart.LeftAxis, view.LeftMinimum, view.LeftMaximum);
-        m_chart.Paint(m_canvas, size.Value);
-        return m_chart.LastLayout();
-    }
-
-    // Labels in ascending order of value on the axis, within its extent, readable, and no more than
-    // fit along it (plus one for a label on each end).
-    static void ExpectSaneLabels(const AxisPlacement& axis, int labelSize, const char* name) {
-        // Czech separators: a no-break space between thousands, a comma before 1 to 3 decimals.
-        static const std::regex plain("-?[0-9]{1,3}(\u00A0[0-9]{3})*(,[0-9]{0,2}[1-9])?");
-        const int first = axis.Scale.FirstPixel;
-        const int last = first + axis.Scale.Length;
-        EXPECT_LE(static_cast<int>(axis.Labels.size()), LabelsThatFit(axis.Scale.Length, labelSize) + 1)
-            << name;
-        for (std::size_t i = 0; i < axis.Labels.size(); ++i) {
-            const AxisLabel& label = axis.Labels[i];
-            EXPECT_TRUE(std::regex_match(label.Text.Text, plain)) << name << ": \"" << label.Text.Text << '"';
-            EXPECT_NE(label.Text.Text, "-0") << name;
-            EXPECT_GE(label.Position, std::min(first, last) - 1) << name << ' ' << label.Text.Text;
-            EXPECT_LE(label.Position, std::max(first, last) + 1) << name << ' ' << label.Text.Text;
-            if (i > 0) {
-                EXPECT_GT(label.Value, axis.Labels[i - 1].Value)
-                    << name << " after " << axis.Labels[i - 1].Text.Text;
-            }
-        }
-        for (int tick : axis.MinorTicks) {
-            EXPECT_GE(tick, std::min(first, last) - 1) << name;
-            EXPECT_LE(tick, std::max(first, last) + 1) << name;
+// Labels in ascending order of value on the axis, within its extent, readable, and no more than fit
+// along it (plus one for a label on each end).
+void ExpectSaneLabels(const AxisPlacement& axis, int labelSize, const char* name) {
+    // Czech separators: a no-break space between thousands, a comma before 1 to 3 decimals.
+    static const std::regex plain("-?[0-9]{1,3}(\u00A0[0-9]{3})*(,[0-9]{0,2}[1-9])?");
+    const int first = axis.Scale.FirstPixel;
+    const int last = first + axis.Scale.Length;
+    EXPECT_LE(static_cast<int>(axis.Labels.size()), LabelsThatFit(axis.Scale.Length, labelSize) + 1) << name;
+    for (std::size_t i = 0; i < axis.Labels.size(); ++i) {
+        const AxisLabel& label = axis.Labels[i];
+        EXPECT_TRUE(std::regex_match(label.Text.Text, plain)) << name << ": \"" << label.Text.Text << '"';
+        EXPECT_NE(label.Text.Text, "-0") << name;
+        EXPECT_GE(label.Position, std::min(first, last) - 1) << name << ' ' << label.Text.Text;
+        EXPECT_LE(label.Position, std::max(first, last) + 1) << name << ' ' << label.Text.Text;
+        if (i > 0) {
+            EXPECT_GT(label.Value, axis.Labels[i - 1].Value)
+                << name << " after " << axis.Labels[i - 1].Text.Text;
         }
     }
+    for (int tick : axis.MinorTicks) {
+        EXPECT_GE(tick, std::min(first, last) - 1) << name;
+        EXPECT_LE(tick, std::max(first, last) + 1) << name;
+    }
+}
 
-    Chart m_chart;
-    RecordingCanvas m_canvas;
-};
-
-TEST_P(ExtremeView, LabelsStayPlainAndFewAndCurvesStayInsideThePlotFrame) {
-    const ChartLayout& layout = Paint();
+// The chart's latest paint, recorded on the canvas: sane labels on both axes, ranges of a width, and
+// every curve drawn under the clip to the inside of the plot frame and near it.
+void ExpectSanePicture(const Chart& chart, const RecordingCanvas& canvas) {
+    const ChartLayout& layout = chart.LastLayout();
     const Rect& clip = layout.CurveClip;
     EXPECT_GE(clip.Width(), 0);
     EXPECT_GE(clip.Height(), 0);
-    EXPECT_TRUE(std::isfinite(m_chart.BottomAxis.Minimum) && std::isfinite(m_chart.BottomAxis.Maximum));
-    EXPECT_GT(m_chart.BottomAxis.Maximum, m_chart.BottomAxis.Minimum);
-    EXPECT_GT(m_chart.LeftAxis.Maximum, m_chart.LeftAxis.Minimum);
+    for (const Axis* axis : {&chart.BottomAxis, &chart.LeftAxis}) {
+        EXPECT_TRUE(std::isfinite(axis->Minimum) && std::isfinite(axis->Maximum));
+        EXPECT_GT(axis->Maximum, axis->Minimum);
+    }
 
-    const NumberSeparators& separators = m_chart.Separators;
     const auto width = [&](double value) {
-        return RecordingCanvas::Measure(FormatAxisValue(value, separators), style::ChartFont).Width;
+        return RecordingCanvas::Measure(FormatAxisValue(value, chart.Separators), style::ChartFont).Width;
     };
     const AxisScale& bottom = layout.Bottom.Scale;
     ExpectSaneLabels(layout.Bottom, std::max(width(bottom.Minimum), width(bottom.Maximum)), "bottom");
@@ -136,7 +122,7 @@ TEST_P(ExtremeView, LabelsStayPlainAndFewAndCurvesStayInsideThePlotFrame) {
 
     // The pen reaches a width and a pixel beyond a point: the clip trims that.
     const int reach = 4;
-    for (const RecordingCanvas::Call& call : m_canvas.Calls()) {
+    for (const RecordingCanvas::Call& call : canvas.Calls()) {
         if (call.What != RecordingCanvas::Kind::Polyline)
             continue;
         EXPECT_EQ(call.Clip, clip);
@@ -149,6 +135,22 @@ TEST_P(ExtremeView, LabelsStayPlainAndFewAndCurvesStayInsideThePlotFrame) {
     }
 }
 
+class ExtremeView : public ::testing::TestWithParam<std::tuple<View, ClientSize>> {
+protected:
+    ExtremeView() { AddThermoCurves(m_chart); }
+
+    Chart m_chart;
+    RecordingCanvas m_canvas;
+};
+
+TEST_P(ExtremeView, LabelsStayPlainAndFewAndCurvesStayInsideThePlotFrame) {
+    const auto& [view, size] = GetParam();
+    SetAxisRange(m_chart.BottomAxis, view.BottomMinimum, view.BottomMaximum);
+    SetAxisRange(m_chart.LeftAxis, view.LeftMinimum, view.LeftMaximum);
+    m_chart.Paint(m_canvas, size.Value);
+    ExpectSanePicture(m_chart, m_canvas);
+}
+
 INSTANTIATE_TEST_SUITE_P(ViewsAndSizes, ExtremeView,
                          ::testing::Combine(::testing::ValuesIn(Views), ::testing::ValuesIn(Sizes)),
                          [](const ::testing::TestParamInfo<ExtremeView::ParamType>& info) {
@@ -157,3 +159,49 @@ INSTANTIATE_TEST_SUITE_P(ViewsAndSizes, ExtremeView,
                          });
 
 } // namespace
+
+// The gestures of the end-to-end test (ExtremeSizesTest.cpp), on the chart's own mouse handling at the
+// design size: each round zooms out with a drag released far outside the window, then into the far
+// corner of the wider view, pans and scrolls; then zooms go down to the narrowest range. Every paint
+// on the way is sane.
+TEST(ExtremeGestures, FarAwayAndAtTheNarrowestRangeEveryPaintIsSane) {
+    Chart chart;
+    AddThermoCurves(chart);
+    const Size design{726, 455};
+    const auto paint = [&] {
+        RecordingCanvas canvas;
+        chart.Paint(canvas, design);
+        ExpectSanePicture(chart, canvas);
+    };
+    const auto drag = [&](MouseButton button, Point from, Point to) {
+        chart.Mouse().Press(button, from);
+        chart.Mouse().Move(to);
+        chart.Mouse().Release(button, to);
+        paint();
+    };
+    // InChart(x, y) of the end-to-end test: fractions of the chart's size.
+    const auto at = [&](double x, double y) {
+        return Point{static_cast<int>(design.Width * x), static_cast<int>(design.Height * y)};
+    };
+    paint();
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        drag(MouseButton::Left, at(0.2, 0.15), {3566, 1910}); // the screen's far corner, chart coordinates
+        const Point corner = at(0.9, 0.7);
+        drag(MouseButton::Left, {corner.X - 20, corner.Y - 20}, corner);
+        drag(MouseButton::Right, at(0.7, 0.5), at(0.3, 0.3));
+        for (int notch = 0; notch < 3; ++notch) {
+            chart.Mouse().Wheel(WheelStep);
+            paint();
+        }
+    }
+    const double width = chart.BottomAxis.Maximum - chart.BottomAxis.Minimum;
+    EXPECT_GT((chart.BottomAxis.Minimum - 2320) / width, 1000) << "not thousands of widths away";
+    for (int zoom = 0; zoom < 16; ++zoom) {
+        SCOPED_TRACE(zoom);
+        const Point from = at(0.4, 0.3);
+        drag(MouseButton::Left, from, {from.X + 20, from.Y + 20});
+    }
+    EXPECT_LE(chart.BottomAxis.Maximum - chart.BottomAxis.Minimum, 2 * MinimumAxisRange);
+    EXPECT_LE(chart.LeftAxis.Maximum - chart.LeftAxis.Minimum, 2 * MinimumAxisRange);
+}
