@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Hint.h"
+#include "Window.h"
+
+#include <string>
+
+namespace win32 {
+
+// The application's hint on the screen: one system tooltip, hidden until HintTiming shows it for the
+// control under the resting pointer. It sees the application's input before it is dispatched, the way a
+// tooltip's relayed events do, and it hears the program's activation and deactivation itself (the system
+// tells every top-level window of the program).
+class HintWindow : public Window, private HintHost {
+public:
+    HintWindow() = default;
+
+    void Create();
+    // Every message the application's loop takes, before it is dispatched.
+    void Relay(const MSG& message);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void StartTimer(std::chrono::milliseconds delay) override;
+    void StopTimer() override;
+    bool ProgramActive() const override;
+    void ShowTip(std::string_view text) override;
+    void HideTip() override;
+
+    void OnPointerMoved(HWND window, WPARAM keys, POINT point);
+    void OnTimer();
+
+    HintTiming m_timing{*this};
+    std::wstring m_text; // the tooltip's text while it shows
+};
+
+} // namespace win32
