@@ -41,8 +41,8 @@ public:
 enum class HintState {
     Idle,    // not over a control with a hint, or the hint was cancelled
     Waiting, // over one: the hint shows once the pointer has rested HintPause
-    Showing,
-    Spent, // shown for HintHidePause: it shows again only after the pointer has left the control
+    Showing, // for HintHidePause
+    Spent,   // shown: it shows again only after the pointer has left the control
 };
 
 // When the hint shows and goes:

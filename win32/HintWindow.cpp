@@ -161,14 +161,28 @@ void HintWindow::ShowTip(std::string_view text) {
     m_text = Widen(text);
     TTTOOLINFOW tool = Tool(Handle(), m_text.data());
     ::SendMessageW(Handle(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    const auto bubble =
-        static_cast<DWORD>(::SendMessageW(Handle(), TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool)));
     POINT pointer{};
     ::GetCursorPos(&pointer);
-    const chart::Point position = HintPosition({pointer.x, pointer.y}, PointerDepth(::GetCursor()),
-                                               {LOWORD(bubble), HIWORD(bubble)}, WorkAreaAt(pointer));
-    ::SendMessageW(Handle(), TTM_TRACKPOSITION, 0, MAKELPARAM(position.X, position.Y));
+    const int depth = PointerDepth(::GetCursor());
+    const chart::Rect workArea = WorkAreaAt(pointer);
+    const auto positionFor = [&](chart::Size size) {
+        return HintPosition({pointer.x, pointer.y}, depth, size, workArea);
+    };
+    const auto bubble =
+        static_cast<DWORD>(::SendMessageW(Handle(), TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool)));
+    const chart::Point planned = positionFor({LOWORD(bubble), HIWORD(bubble)});
+    MoveTip(planned);
     ::SendMessageW(Handle(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    // A tooltip may measure the bubble by the text it showed before (Wine's does): its real size decides.
+    RECT shown{};
+    ::GetWindowRect(Handle(), &shown);
+    const chart::Point needed = positionFor({shown.right - shown.left, shown.bottom - shown.top});
+    if (needed != planned)
+        MoveTip(needed);
+}
+
+void HintWindow::MoveTip(chart::Point position) {
+    ::SendMessageW(Handle(), TTM_TRACKPOSITION, 0, MAKELPARAM(position.X, position.Y));
 }
 
 void HintWindow::HideTip() {

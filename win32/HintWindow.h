@@ -31,6 +31,8 @@ private:
 
     void OnPointerMoved(HWND window, WPARAM keys, POINT point);
     void OnTimer();
+    // Where the tip's top left corner goes, in screen coordinates; it moves there if it shows.
+    void MoveTip(chart::Point position);
 
     HintTiming m_timing{*this};
     std::wstring m_text; // the tooltip's text while it shows
