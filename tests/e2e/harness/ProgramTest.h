@@ -30,7 +30,8 @@ protected:
     // Starts the program, or one of its test-only builds (e.g. "Termoclanky-FaultButton.exe").
     WineProgram& Start(const std::string& exe = "Termoclanky.exe");
 
-    // Waits until the program shows its main window with the title on the screen, then describes it.
+    // Waits until the program shows its main window with the title on the screen, activated with the
+    // keyboard focus on one of its controls, then describes it.
     ProbedWindow WaitForMainWindow();
     // Waits until the error box (titled like the program) is on the screen, then describes it.
     ProbedWindow WaitForErrorBox();
