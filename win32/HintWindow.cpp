@@ -11,7 +11,7 @@
 namespace win32 {
 namespace {
 
-// The tooltip numbers its own timers from 1.
+// Clear of the tooltip's own timers, which it numbers from 1.
 constexpr UINT_PTR HintTimerId = 0x4854;
 
 // The tooltip's one tool: shown and placed by us, not by the tooltip's own timing.
@@ -32,7 +32,7 @@ int PointerDepth(HCURSOR cursor) {
     ICONINFO info{};
     if (!cursor || !::GetIconInfo(cursor, &info))
         return fallback;
-    const BitmapHandle mask(info.hbmMask), colour(info.hbmColor); // copies made for us
+    const BitmapHandle mask(info.hbmMask), colour(info.hbmColor); // GetIconInfo's copies, ours to delete
     BITMAP bitmap{};
     if (!::GetObjectW(mask.Get(), sizeof bitmap, &bitmap))
         return fallback;

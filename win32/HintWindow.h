@@ -10,7 +10,8 @@ namespace win32 {
 // The application's hint on the screen: one system tooltip, hidden until HintTiming shows it for the
 // control under the resting pointer. It sees the application's input before it is dispatched, the way a
 // tooltip's relayed events do, and it hears the program's activation and deactivation itself (the system
-// tells every top-level window of the program).
+// tells every top-level window of the program). The tooltip tracks: it shows where and while we say, so
+// that the timing, and not the tooltip, decides whether the program is active enough for a hint.
 class HintWindow : public Window, private HintHost {
 public:
     HintWindow() = default;

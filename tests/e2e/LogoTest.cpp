@@ -62,6 +62,7 @@ struct Places {
     Point Strip;  // in the 5-pixel strip at the logo's right edge, where the chart shows through
     Point Beside; // on the chart just right of the logo
     Point Plot;   // on the chart's plot, above the logo
+    Point Button; // the print button's centre
 };
 
 class Logo : public ProgramTest {
@@ -71,13 +72,15 @@ protected:
         Start();
         Window = WaitForMainWindow();
         const std::optional<ProbedChild> logo = Window.Child("TImage");
-        ASSERT_TRUE(logo);
+        const std::optional<ProbedChild> button = Window.Child("Button", "Tisk");
+        ASSERT_TRUE(logo && button);
         const Rect& r = logo->Outer;
         ASSERT_EQ(r.Width, 105);
         At = {.Centre = r.Centre(),
               .Strip = {r.Right() - 3, r.Centre().Y},
               .Beside = {r.Right() + 3, r.Centre().Y},
-              .Plot = {r.Left + 200, r.Top - 150}};
+              .Plot = {r.Left + 200, r.Top - 150},
+              .Button = button->Outer.Centre()};
     }
 
     // The site was opened once, and no second time within NothingOpenedWait.
@@ -224,6 +227,17 @@ bool HintGone() {
     return !ShownHint();
 }
 
+bool HintShown() {
+    return ShownHint().has_value();
+}
+
+TEST_F(Logo, IsTheOnlyControlWithAHint) {
+    for (const Point place : {At.Plot, At.Button}) {
+        Display.MoveTo(place);
+        EXPECT_FALSE(WaitUntil(HintShown, 1500ms)) << "a hint at " << place;
+    }
+}
+
 // The hint's timing: shown after the pointer has rested 500 ms, for 2500 ms. Each look at the tooltips
 // takes a quarter of a second, so the bounds are generous.
 TEST_F(Logo, ShowsTheHintAfterARestHidesItAndShowsItAgainOnlyWhenThePointerComesBack) {
@@ -248,9 +262,9 @@ TEST_F(Logo, ShowsTheHintAfterARestHidesItAndShowsItAgainOnlyWhenThePointerComes
     EXPECT_LE(hidden - shown, 4000ms);
 
     // Neither resting on the logo nor moving over it brings the hint back.
-    EXPECT_FALSE(WaitUntil([] { return !HintGone(); }, 1500ms)) << "back while resting";
+    EXPECT_FALSE(WaitUntil(HintShown, 1500ms)) << "back while resting";
     Display.MoveTo(At.Centre + Point{4, 2});
-    EXPECT_FALSE(WaitUntil([] { return !HintGone(); }, 1500ms)) << "back after a move on the logo";
+    EXPECT_FALSE(WaitUntil(HintShown, 1500ms)) << "back after a move on the logo";
 
     // Leaving the logo and coming back does.
     Display.MoveTo(At.Plot);
