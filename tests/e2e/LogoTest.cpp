@@ -238,6 +238,36 @@ TEST_F(Logo, IsTheOnlyControlWithAHint) {
     }
 }
 
+TEST_F(Logo, ShowsNoHintWhileAnotherProgramIsActive) {
+    // The other program: a second Termočlánky, dragged by its caption off the first one's logo.
+    WineProgram other("Termoclanky.exe");
+    const auto otherWindow = [this]() -> std::optional<ProbedWindow> {
+        for (ProbedWindow& window : ProbeWindows(ProgramTitle))
+            if (window.Class == MainWindowClass && window.Handle != Window.Handle && window.Visible &&
+                window.Foreground)
+                return std::move(window);
+        return std::nullopt;
+    };
+    const std::optional<ProbedWindow> started = WaitFor(otherWindow);
+    ASSERT_TRUE(started) << "the other program did not become active";
+    const Point caption{started->Outer.Left + 150, started->Outer.Top + 8};
+    const Point aside{600, 0};
+    Display.Drag(MouseButton::Left, caption, caption + aside);
+    ASSERT_TRUE(WaitUntil([&] {
+        const std::optional<ProbedWindow> moved = otherWindow();
+        return moved && moved->Outer.Left == started->Outer.Left + aside.X;
+    })) << "the other program's window did not move aside";
+
+    Display.MoveTo(At.Plot);
+    Display.MoveTo(At.Centre);
+    EXPECT_FALSE(WaitUntil(HintShown, 1500ms)) << "a hint while the other program is active";
+
+    // Active again after a click on its chart, the program shows the hint.
+    Display.Click(MouseButton::Left, At.Plot);
+    Display.MoveTo(At.Centre);
+    EXPECT_TRUE(WaitUntil(HintShown, 3s)) << "no hint once active again";
+}
+
 // The hint's timing: shown after the pointer has rested 500 ms, for 2500 ms. Each look at the tooltips
 // takes a quarter of a second, so the bounds are generous.
 TEST_F(Logo, ShowsTheHintAfterARestHidesItAndShowsItAgainOnlyWhenThePointerComesBack) {
