@@ -25,7 +25,8 @@ constexpr auto NothingOpenedWait = 1500ms;
 class StandInBrowser {
 public:
     StandInBrowser() {
-        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
         std::ranges::replace(name, '/', '.');
         m_record = TestEnvironment::Get().OutputDir / (name + ".opened.txt");
         std::filesystem::remove(m_record);
