@@ -2,6 +2,8 @@
 
 #include "TestVariant.h"
 #include "Unit1Form.h"
+#include "chart/ChartPrint.h"
+#include "win32/Printer.h"
 #include "win32/Utf8.h"
 
 #include <shellapi.h>
@@ -47,6 +49,9 @@ TForm1::TForm1() : win32::Form(Form1Description.Form1) {
 
 void TForm1::Button1Click(win32::Button&) {
     test_variant::ButtonClicked();
+    chart::RunPrintCommand(
+        Chart2.Chart(), Chart2.ClientSize(), [this] { return PrintDialog1.Execute(Handle()); },
+        win32::Printer::Instance());
 }
 
 // The shell opens the site in the user's browser. Its result is ignored: it reports success even when

@@ -1,4 +1,5 @@
 #include "CurveColours.h"
+#include "PlotFrame.h"
 #include "ProgramTest.h"
 
 #include <chrono>
@@ -16,8 +17,6 @@ constexpr std::chrono::milliseconds SettleTime = 500ms;
 // Of the curve pixels that a move brings back onto their colour: each point of a curve is rounded to
 // a pixel, so where a move is not a whole number of pixels some are one off.
 constexpr double MatchingShare = 0.8;
-
-constexpr Rgb Black{0, 0, 0};
 
 Rgb Inverted(Rgb colour) {
     return {static_cast<std::uint8_t>(255 - colour.R), static_cast<std::uint8_t>(255 - colour.G),
@@ -51,22 +50,6 @@ int Differences(const Image& a, const Image& b) {
     for (std::size_t i = 0; i < a.Pixels.size(); ++i)
         count += a.Pixels[i] != b.Pixels[i];
     return count;
-}
-
-// The plot's 1-pixel frame is the only pure black around the plot: curves, grid and background are not.
-Rect FindPlot(const Image& picture, Point inside) {
-    const auto walk = [&picture](Point from, Point step) {
-        Point p = from;
-        while (p.X > 0 && p.Y > 0 && p.X < picture.Width - 1 && p.Y < picture.Height - 1 &&
-               picture.At(p) != Black)
-            p = p + step;
-        return p;
-    };
-    const int left = walk(inside, {-1, 0}).X;
-    const int right = walk(inside, {1, 0}).X + 1;
-    const int top = walk(inside, {0, -1}).Y;
-    const int bottom = walk(inside, {0, 1}).Y + 1;
-    return {left, top, right - left, bottom - top};
 }
 
 struct CurveShift {
