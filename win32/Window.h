@@ -12,6 +12,9 @@ namespace win32 {
 
 class Control;
 
+// The mouse buttons in the key state of a mouse message.
+inline constexpr WPARAM MouseButtonKeys = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
+
 // Whether a window used the input it was given, or it travels on to the window's parent.
 enum class InputUse { Unused, Used };
 
@@ -32,6 +35,9 @@ public:
     chart::Size DesignClientSize() const { return m_designClientSize; }
     // The font of the texts of this window and its controls (the form's, unless a window has its own).
     virtual HFONT Font() const { return nullptr; }
+    // The window's hint: the application's hint window shows its ShortHint while the pointer rests on
+    // the window; "" for none.
+    virtual std::string_view Hint() const { return {}; }
 
     // Our window behind a handle, or null for a window that is not ours.
     static Window* FromHandle(HWND handle);

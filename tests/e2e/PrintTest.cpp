@@ -139,7 +139,8 @@ protected:
     // Clicks "Tisk" and waits for the dialog, which opens over the chart without its foot line.
     void OpenPrintDialog() {
         Display.Click(MouseButton::Left, Button.Centre());
-        ASSERT_TRUE(WaitUntil([this] { return PrintDialogShown(); })) << "no print dialog";
+        // The first dialog in a fresh prefix also loads the printer's driver: slow on a busy machine.
+        ASSERT_TRUE(WaitUntil([this] { return PrintDialogShown(); }, 60s)) << "no print dialog";
         EXPECT_TRUE(WaitUntil([this] { return FootLineHidden(); })) << "the foot line stayed";
     }
 

@@ -19,6 +19,7 @@ struct TestEnvironment {
     std::filesystem::path ProgramDir; // the win64 build: the program, its test-only variants, the probe
     std::filesystem::path SourceDir;  // the repository
     std::filesystem::path OutputDir;  // screenshots and logs of this run
+    std::filesystem::path Browser;    // the one program Wine hands web addresses to; the tests put it there
 
     // The run directory is the build's (tests/e2e/setup.sh RUN_DIR), unless TERMO_E2E_RUN_DIR names
     // another one prepared the same way (a test needing a display of another size).

@@ -1,21 +1,26 @@
 // The end-to-end tests' eyes and hands inside Wine: a console program that reports, as the window
-// system sees them, the top-level windows with a given title and their child windows; that gives such
-// windows a system command; and that starts a program with a given show command.
+// system sees them, the top-level windows with a given title and their child windows, or the tooltips;
+// that gives windows a system command; and that starts a program with a given show command.
 //
 //   winprobe.exe windows TITLE
+//   winprobe.exe tooltips
 //   winprobe.exe syscommand TITLE minimize|maximize|restore|close
 //   winprobe.exe run SHOW PROGRAM
 //
-// windows: one line per window, tab-separated key=value fields, the text last:
+// windows and tooltips: one line per window, tab-separated key=value fields, the text last:
 //   window  handle class visible enabled foreground iconic zoomed focus outer client x11 text
 //   child   handle parent class visible enabled outer text
+//   tooltip handle visible outer text
 // Rectangles are screen coordinates: outer = left,top,right,bottom; client = left,top,width,height.
-// focus is the handle holding the keyboard focus in the window's thread; x11 the window's X11 id.
+// focus is the handle holding the keyboard focus in the window's thread; x11 the window's X11 id. A
+// tooltip's text is the tip it shows, as it tells when asked (WM_GETTEXT): its window has no title.
 // syscommand posts the command to every visible top-level window with the title, as the taskbar
 // button's menu does (the test display has no taskbar), and prints how many windows it reached.
 // run starts PROGRAM with STARTUPINFO's show command SHOW (a number: SW_SHOWMINNOACTIVE is 7, which
 // Wine's `start` cannot give), waits for it and ends with its exit code.
 #include "win32/WinApi.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <optional>
@@ -107,6 +112,23 @@ void Report(HWND window) {
     }
 }
 
+// The tip a tooltip shows; empty when its program does not answer within a second.
+std::wstring TooltipText(HWND tooltip) {
+    wchar_t text[1024]{};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(tooltip, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 1000, &copied);
+    return text;
+}
+
+void ReportTooltip(HWND tooltip) {
+    RECT outer{};
+    ::GetWindowRect(tooltip, &outer);
+    std::printf("tooltip\thandle=%s\tvisible=%s\touter=%s\ttext=%s\n", Hex(tooltip).c_str(),
+                Flag(::IsWindowVisible(tooltip)).c_str(), Rectangle(outer).c_str(),
+                Escaped(TooltipText(tooltip)).c_str());
+}
+
 std::optional<WPARAM> SystemCommand(std::wstring_view name) {
     struct Named {
         std::wstring_view Name;
@@ -126,6 +148,13 @@ int ListWindows(const std::wstring& title) {
     for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
         if (WindowText(window) == title)
             Report(window);
+    return 0;
+}
+
+int ListTooltips() {
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+        if (ClassOf(window) == TOOLTIPS_CLASSW)
+            ReportTooltip(window);
     return 0;
 }
 
@@ -166,6 +195,8 @@ int wmain(int argc, wchar_t** argv) {
     int result = 2;
     if (arguments.size() == 2 && arguments[0] == L"windows")
         result = ListWindows(arguments[1]);
+    else if (arguments.size() == 1 && arguments[0] == L"tooltips")
+        result = ListTooltips();
     else if (const std::optional<WPARAM> command = arguments.size() == 3 && arguments[0] == L"syscommand"
                                                        ? SystemCommand(arguments[2])
                                                        : std::nullopt)
@@ -174,6 +205,7 @@ int wmain(int argc, wchar_t** argv) {
         result = Run(std::stoi(arguments[1]), arguments[2]);
     else
         std::fprintf(stderr, "usage: winprobe.exe windows TITLE\n"
+                             "       winprobe.exe tooltips\n"
                              "       winprobe.exe syscommand TITLE minimize|maximize|restore|close\n"
                              "       winprobe.exe run SHOW PROGRAM\n");
     std::fflush(stdout);
