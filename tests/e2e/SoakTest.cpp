@@ -3,7 +3,7 @@
 // must still run, answer at once and show no error box. At checkpoints, always in the same state (the
 // normal window at its designed size, the pointer off it), it reports its GDI objects, windows and commit
 // charge: from the end of a warm-up on, the counts must not grow and the memory must stay within a small
-// bound. Every confirmed print must give one landscape page.
+// bound. Every confirmed print must give one landscape page, every click on the logo open the site once.
 //
 // CI runs CiInteractions with CiSeed. By hand, any seed and length, e.g. 10,000 interactions:
 //   TERMO_SOAK_SEED=7 TERMO_SOAK_INTERACTIONS=10000 ctest --preset native -R 'Soak\.' --timeout 7200
@@ -12,6 +12,8 @@
 #include "ProgramTest.h"
 #include "ProgramWindow.h"
 #include "ResourceReport.h"
+#include "StandInBrowser.h"
+#include "Unit1Form.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +27,8 @@
 namespace e2e {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 const std::filesystem::path PrintedDir = TERMO_E2E_PRINTED_DIR;
 constexpr std::uint64_t CiSeed = 20240612;
 constexpr int CiInteractions = 1000;
@@ -35,6 +39,10 @@ constexpr std::size_t MemoryBound = 2 * 1024 * 1024;
 constexpr int DesignClientWidth = 717;
 constexpr int DesignClientHeight = 449;
 constexpr Rect Screen{0, 0, 3840, 2160};
+// winebrowser hands the address on with a "/" for its empty path.
+const std::string OpenedAddress = std::string(MakerWebAddress) + "/";
+// Two clicks on the logo closer in time are a double click, which opens the site only once.
+constexpr auto DoubleClickTime = std::chrono::milliseconds(600);
 
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
@@ -54,6 +62,8 @@ enum class Interaction {
     MinimiseAndRestore,
     PrintCancelled,
     PrintConfirmed,
+    LogoHover,
+    LogoClick,
 };
 
 struct Weighted {
@@ -77,11 +87,14 @@ constexpr Weighted Interactions[] = {
     {Interaction::MinimiseAndRestore, "minimise and restore", 4},
     {Interaction::PrintCancelled, "print, cancelled", 3},
     {Interaction::PrintConfirmed, "print, confirmed", 2},
+    {Interaction::LogoHover, "hover over the logo", 3},
+    {Interaction::LogoClick, "click on the logo", 3},
 };
 
 class Soak : public ProgramTest {
 protected:
     void SetUp() override {
+        Browser.InstallRecorder();
         Report.emplace(TestEnvironment::Get().OutputDir / "Soak");
         Start("Termoclanky-ResourceReport.exe", Report->ForProgram());
         WaitForMainWindow();
@@ -114,6 +127,19 @@ protected:
                 return p;
         }
         throw std::runtime_error("no room for the pointer in the chart");
+    }
+
+    // A point of the logo that the client area shows (its first column lies left of it).
+    std::optional<Point> SomewhereOnTheLogo() {
+        const Rect logo = Window->Logo();
+        const Rect client = Window->Client();
+        const int left = std::max(logo.Left, client.Left) + 1,
+                  right = std::min(logo.Right(), client.Right()) - 2;
+        const int top = std::max(logo.Top, client.Top) + 1,
+                  bottom = std::min(logo.Bottom(), client.Bottom()) - 2;
+        if (right - left < 4 || bottom - top < 4)
+            return std::nullopt;
+        return Point{Between(left, right), Between(top, bottom)};
     }
 
     // Too small for aiming the mouse at the plot: the user enlarges the window first.
@@ -160,18 +186,43 @@ protected:
             break;
         }
         case Interaction::PrintCancelled:
-        case Interaction::PrintConfirmed:
             Print->OpenDialog();
-            if (kind == Interaction::PrintCancelled) {
-                Print->Cancel();
-                break;
-            }
+            Print->Cancel();
+            break;
+        case Interaction::PrintConfirmed: {
+            Print->OpenDialog();
             const PrintedPdf page = Print->Confirm();
             EXPECT_EQ(page.Info("Pages"), "1");
             EXPECT_EQ(page.Info("Page rot"), "90") << "not landscape";
             ++PagesPrinted;
             break;
         }
+        case Interaction::LogoHover:
+        case Interaction::LogoClick:
+            UseTheLogo(kind);
+            break;
+        }
+    }
+
+    void UseTheLogo(Interaction kind) {
+        std::optional<Point> p = SomewhereOnTheLogo();
+        if (!p) {
+            Window->ResizeClient(DesignClientWidth, DesignClientHeight);
+            p = SomewhereOnTheLogo();
+        }
+        if (kind == Interaction::LogoHover) {
+            // The hint shows after half a second at rest, while the window is active; then off again.
+            Display.MoveTo(*p);
+            WaitUntil([] { return std::ranges::any_of(ProbeTooltips(), &ProbedTooltip::Visible); }, 2s);
+            Display.MoveTo(SomewhereInThePlot());
+            return;
+        }
+        WaitUntil([this] { return Clock::now() - LastLogoClick > DoubleClickTime; });
+        Display.Click(MouseButton::Left, *p);
+        LastLogoClick = Clock::now();
+        ++LogoClicks;
+        EXPECT_TRUE(WaitUntil([this] { return static_cast<int>(Browser.Opened().size()) == LogoClicks; }))
+            << "the click on the logo opened nothing";
     }
 
     void UseTheMouse(Interaction kind, Point p) {
@@ -255,8 +306,11 @@ protected:
     std::optional<ResourceReport> Report;
     std::optional<ProgramWindow> Window;
     std::optional<PrintCommand> Print;
+    StandInBrowser Browser;
     std::ofstream Log;
     int PagesPrinted = 0;
+    int LogoClicks = 0;
+    Clock::time_point LastLogoClick;
 };
 
 TEST_F(Soak, ALongDayOfUseLeavesNoLeakNoHangAndNoErrorBox) {
@@ -299,6 +353,9 @@ TEST_F(Soak, ALongDayOfUseLeavesNoLeakNoHangAndNoErrorBox) {
             << "the commit charge grew by " << what.str();
     }
     std::cout << "printed " << PagesPrinted << " jobs, each one landscape page" << std::endl;
+    // Each click opened the site once, and nothing else was opened.
+    EXPECT_EQ(Browser.Opened(), std::vector<std::string>(LogoClicks, OpenedAddress));
+    std::cout << "opened the site " << LogoClicks << " times" << std::endl;
     std::cout << "client sizes from " << sizesTried.Left << " x " << sizesTried.Top << " to "
               << sizesTried.Width << " x " << sizesTried.Height << " (and 0 x 0 minimised)" << std::endl;
 }
