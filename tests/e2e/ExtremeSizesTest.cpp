@@ -218,6 +218,24 @@ TEST_F(Extremes, MaximisedOnA4kScreenLaysOutTheWholeChart) {
     ExpectLooksAsAtStart("maximising and restoring");
 }
 
+// The system takes the mouse away from a zoom drag when the window is minimised with the button held
+// (here as from the taskbar): the drag ends without a change, and the window comes back without its
+// outline and with the view it had; the release that follows changes nothing either.
+TEST_F(Extremes, MinimisedInTheMiddleOfAZoomDragItComesBackAsBefore) {
+    const Point from = Window->InChart(0.3, 0.3);
+    Display.MoveTo(from);
+    Display.Press(MouseButton::Left);
+    Display.MoveTo(from + Point{60, 40});
+    Display.MoveTo(from + Point{120, 80});
+    ExpectAnswering("the start of a zoom drag");
+    Window->Minimise();
+    Display.MoveTo(from + Point{200, 150});
+    Display.Release(MouseButton::Left);
+    ExpectAnswering("the release while minimised");
+    Window->Restore();
+    ExpectLooksAsAtStart("a zoom drag cut short by minimising");
+}
+
 // Each round zooms out by a drag released far outside the window, then zooms into the far corner of
 // the wider view: the view moves some six times its new width further from the curves per round, so
 // four rounds put it thousands of widths away. Then zooming in reaches the narrowest range, 1e-10,
