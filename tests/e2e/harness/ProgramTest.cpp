@@ -6,8 +6,8 @@ namespace e2e {
 
 ProgramTest::ProgramTest() : Display(TestEnvironment::Get().Display) {}
 
-WineProgram& ProgramTest::Start(const std::string& exe) {
-    Program = std::make_unique<WineProgram>(exe);
+WineProgram& ProgramTest::Start(const std::string& exe, const std::vector<EnvironmentVariable>& environment) {
+    Program = std::make_unique<WineProgram>(exe, std::vector<std::string>{}, environment);
     return *Program;
 }
 

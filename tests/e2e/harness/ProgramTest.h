@@ -28,7 +28,8 @@ protected:
     void TearDown() override;
 
     // Starts the program, or one of its test-only builds (e.g. "Termoclanky-FaultButton.exe").
-    WineProgram& Start(const std::string& exe = "Termoclanky.exe");
+    WineProgram& Start(const std::string& exe = "Termoclanky.exe",
+                       const std::vector<EnvironmentVariable>& environment = {});
 
     // Waits until the program shows its main window with the title on the screen, then describes it.
     ProbedWindow WaitForMainWindow();

@@ -15,7 +15,8 @@ namespace {
 constexpr const char* Wine64 = "/usr/lib/wine/wine64";
 
 // Starts wine64 with the program; the child's standard output goes to outputFd.
-int Spawn(const std::string& exe, const std::vector<std::string>& arguments, int outputFd) {
+int Spawn(const std::string& exe, const std::vector<std::string>& arguments,
+          const std::vector<EnvironmentVariable>& variables, int outputFd) {
     const TestEnvironment& environment = TestEnvironment::Get();
     const std::string program = (environment.ProgramDir / exe).string();
     if (!std::filesystem::exists(program))
@@ -30,6 +31,8 @@ int Spawn(const std::string& exe, const std::vector<std::string>& arguments, int
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
         setenv("LANG", "C.UTF-8", 1);
         unsetenv("LC_ALL");
+        for (const EnvironmentVariable& variable : variables)
+            setenv(variable.Name.c_str(), variable.Value.c_str(), 1);
         dup2(outputFd, STDOUT_FILENO);
         const int log =
             open((environment.OutputDir / "wine.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
@@ -71,10 +74,11 @@ const TestEnvironment& TestEnvironment::Get() {
     return environment;
 }
 
-WineProgram::WineProgram(const std::string& exe, const std::vector<std::string>& arguments) {
+WineProgram::WineProgram(const std::string& exe, const std::vector<std::string>& arguments,
+                         const std::vector<EnvironmentVariable>& environment) {
     const int log =
         open((TestEnvironment::Get().OutputDir / "wine.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    m_pid = Spawn(exe, arguments, log);
+    m_pid = Spawn(exe, arguments, environment, log);
     close(log);
 }
 
@@ -112,7 +116,7 @@ std::string WineProgram::Output(const std::string& exe, const std::vector<std::s
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         throw std::runtime_error("pipe failed");
-    const int pid = Spawn(exe, arguments, pipeFds[1]);
+    const int pid = Spawn(exe, arguments, {}, pipeFds[1]);
     close(pipeFds[1]);
     fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
     std::string output;

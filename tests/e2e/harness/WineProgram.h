@@ -22,12 +22,20 @@ struct TestEnvironment {
     static const TestEnvironment& Get();
 };
 
+// A variable the program gets on top of the test run's environment, e.g. {"LC_ALL", "cs_CZ.UTF-8"}: Wine
+// takes the user's regional settings from the locale variables.
+struct EnvironmentVariable {
+    std::string Name;
+    std::string Value;
+};
+
 // A Windows program started under wine64 in the test run's prefix and display; killed with the object
 // if it is still running.
 class WineProgram {
 public:
     // exe: a file name in ProgramDir (e.g. "Termoclanky.exe"); its output goes to a log in OutputDir.
-    explicit WineProgram(const std::string& exe, const std::vector<std::string>& arguments = {});
+    explicit WineProgram(const std::string& exe, const std::vector<std::string>& arguments = {},
+                         const std::vector<EnvironmentVariable>& environment = {});
     ~WineProgram();
     WineProgram(const WineProgram&) = delete;
     WineProgram& operator=(const WineProgram&) = delete;
