@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Usage: setup.sh RUN_DIR
+# Usage: setup.sh RUN_DIR [SCREEN]   (SCREEN: WIDTHxHEIGHT, default 1280x1024)
 # Prepares one end-to-end test run: a virtual display on a free number (written to RUN_DIR/display) and a
 # fresh Wine prefix in RUN_DIR/prefix whose server stays alive until cleanup.sh; no window manager, so
 # Wine draws its own frames (Managed=N). Everything of the run lives in RUN_DIR.
 set -euo pipefail
 run_dir=$1
+screen=${2:-1280x1024}
 here=$(dirname "$0")
 "$here/cleanup.sh" "$run_dir" # what an interrupted run may have left
 mkdir -p "$run_dir/output"
 rm -rf "$run_dir/prefix" "$run_dir/display" "$run_dir/output"/*
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run_dir/display" >"$run_dir/xvfb.log" 2>&1 </dev/null &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$run_dir/display" >"$run_dir/xvfb.log" 2>&1 </dev/null &
 echo $! >"$run_dir/xvfb.pid"
 for _ in $(seq 100); do [ -s "$run_dir/display" ] && break; sleep 0.1; done
 [ -s "$run_dir/display" ] || { echo "Xvfb did not start: $(cat "$run_dir/xvfb.log")"; exit 1; }
