@@ -2,8 +2,14 @@
 
 #include "TestVariant.h"
 #include "Unit1Form.h"
+#include "chart/ChartPrint.h"
+#include "win32/Printer.h"
+#include "win32/Utf8.h"
+
+#include <shellapi.h>
 
 #include <array>
+#include <string>
 
 TForm1* Form1 = nullptr;
 
@@ -29,6 +35,9 @@ TForm1::TForm1() : win32::Form(Form1Description.Form1) {
         Button1Click(sender);
     };
     Image1.Create(Chart2, form.Image1);
+    Image1.OnClick = [this](win32::Image& sender) {
+        Image1Click(sender);
+    };
     SetActiveControl(Button1);
     Chart2.OnPainted = [](chart::Canvas&) {
         test_variant::ChartPainted();
@@ -40,6 +49,14 @@ TForm1::TForm1() : win32::Form(Form1Description.Form1) {
 
 void TForm1::Button1Click(win32::Button&) {
     test_variant::ButtonClicked();
+    chart::RunPrintCommand(
+        Chart2.Chart(), Chart2.ClientSize(), [this] { return PrintDialog1.Execute(Handle()); },
+        win32::Printer::Instance());
 }
 
-void TForm1::Image1Click(win32::Image&) {}
+// The shell opens the site in the user's browser. Its result is ignored: it reports success even when
+// nothing could open the address, and whatever the shell shows about a failure is the system's.
+void TForm1::Image1Click(win32::Image&) {
+    const std::wstring address = win32::Widen(MakerWebAddress);
+    ::ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

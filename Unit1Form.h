@@ -10,6 +10,12 @@
 
 #include <array>
 #include <span>
+#include <string_view>
+
+// The maker's web site, which a click on the logo opens, and its host name, the logo's hint. The real
+// site is not known yet: it goes here.
+inline constexpr std::string_view MakerWebAddress = "http://www.example.com";
+inline constexpr std::string_view MakerHostName = "www.example.com";
 
 // TForm1's components and their properties. Chart2 lies on the form; Button1 and Image1 lie on Chart2, so
 // their coordinates are the chart's. Chart2 overlaps the form's client area by 9 pixels at the left and
@@ -48,7 +54,8 @@ inline constexpr TForm1Description Form1Description{
                 .Caption = "Tisk"},
     .Image1 = {.Control = {.Bounds = {8, 410, 105, 41},
                            .Anchors = win32::Anchors::Left | win32::Anchors::Bottom},
-               .Picture = "LOGO"},
+               .Picture = "LOGO",
+               .Hint = MakerHostName},
 };
 
 // Adds the described series to the chart, in their order.

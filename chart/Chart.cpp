@@ -1,7 +1,9 @@
 #include "Chart.h"
 
 #include "AutoRange.h"
+#include "Style.h"
 
+#include <array>
 #include <string>
 
 namespace chart {
@@ -70,6 +72,22 @@ std::optional<std::size_t> Chart::CurveAt(Point point) const {
 void Chart::RequestRepaint(Repaint kind) const {
     if (OnRepaintRequest)
         OnRepaintRequest(kind);
+}
+
+Axis& Chart::MouseHost::AxisAt(AxisSide side) {
+    // Indexed by AxisSide.
+    static constexpr std::array<Axis Chart::*, AllAxisSides.size()> axes{&Chart::BottomAxis, &Chart::TopAxis,
+                                                                         &Chart::LeftAxis, &Chart::RightAxis};
+    return m_chart.*axes[IndexOf(side)];
+}
+
+Color Chart::MouseHost::BackgroundColor() const {
+    return style::Background;
+}
+
+void Chart::MouseHost::DrawOnWindow(const std::function<void(Canvas&)>& draw) {
+    if (m_chart.OnDrawOnWindow)
+        m_chart.OnDrawOnWindow(draw);
 }
 
 } // namespace chart

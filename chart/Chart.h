@@ -9,6 +9,7 @@
 #include "NumberFormat.h"
 #include "Render.h"
 #include "Series.h"
+#include "ZoomPan.h"
 
 #include <cstddef>
 #include <functional>
@@ -24,10 +25,10 @@ enum class Repaint { Deferred, Immediate };
 // The chart: its series, axes and texts, laid out anew and drawn completely at every paint.
 //
 // What the host sets: Separators (the user's regional ones), Edge (the desktop's 3D highlight and
-// shadow colours) and OnRepaintRequest (deferred: invalidate; immediate: redraw now). The window
-// paints into its kept bitmap with Paint(canvas, clientSize) and, after copying it to the screen,
-// draws the zoom outline over it (ZoomPan::PaintZoomOutline); the printer paints with
-// Paint(canvas, the chart's logical rectangle on the page, Medium::Paper).
+// shadow colours), OnRepaintRequest (deferred: invalidate; immediate: redraw now) and OnDrawOnWindow.
+// The window passes its mouse input to Mouse(), paints into its kept bitmap with
+// Paint(canvas, clientSize) and, after copying it to the screen, calls PaintOverlay on the screen;
+// the printer paints with Paint(canvas, the chart's logical rectangle on the page, Medium::Paper).
 class Chart {
 public:
     Chart();
@@ -69,14 +70,43 @@ public:
     std::optional<std::size_t> CurveAt(Point point) const;
     bool HitsCurve(Point point) const { return CurveAt(point).has_value(); }
 
+    // Zoom, pan and wheel scrolling: the window's mouse input goes here, in chart coordinates.
+    ZoomPan& Mouse() { return m_mouse; }
+    const ZoomPan& Mouse() const { return m_mouse; }
+
+    // What belongs on the screen only, drawn over the copied picture as the paint's last step: the
+    // zoom outline while a zoom drag runs. Never into the kept bitmap, which may be copied out again.
+    void PaintOverlay(Canvas& screen) const { m_mouse.PaintZoomOutline(screen); }
+
     void RequestRepaint(Repaint kind) const;
 
     // Called when the picture is out of date; the host repaints later or at once.
     std::function<void(Repaint)> OnRepaintRequest;
+    // Called to draw straight onto the chart's window, over the picture already there: the host calls
+    // draw with a canvas on the window, clipped to the chart.
+    std::function<void(const std::function<void(Canvas&)>& draw)> OnDrawOnWindow;
 
 private:
+    // The chart as its mouse handling sees it.
+    class MouseHost final : public ZoomPanHost {
+    public:
+        explicit MouseHost(Chart& chart) : m_chart(chart) {}
+        Axis& AxisAt(AxisSide side) override;
+        const ChartLayout& LastLayout() const override { return m_chart.LastLayout(); }
+        bool HitsCurve(Point point) const override { return m_chart.HitsCurve(point); }
+        Color BackgroundColor() const override;
+        void RequestRepaint() override { m_chart.RequestRepaint(Repaint::Deferred); }
+        void RepaintNow() override { m_chart.RequestRepaint(Repaint::Immediate); }
+        void DrawOnWindow(const std::function<void(Canvas&)>& draw) override;
+
+    private:
+        Chart& m_chart;
+    };
+
     std::vector<Series> m_series;
     ChartLayout m_layout;
+    MouseHost m_mouseHost{*this};
+    ZoomPan m_mouse{m_mouseHost};
 };
 
 } // namespace chart

@@ -9,7 +9,7 @@ run_packages=(
 )
 test_packages=(
     "${run_packages[@]}" g++ file python3 clang-format
-    libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxtst-dev libpng-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxtst-dev libxfixes-dev libpng-dev
     cups printer-driver-cups-pdf poppler-utils python3-matplotlib
 )
 case "${1:-}" in

@@ -5,6 +5,7 @@
 #include "WinApi.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <utility>
 #include <vector>
@@ -60,6 +61,8 @@ Application::Application() {
 
 Application::~Application() {
     ReleaseMainForm();
+    if (m_comInitialized)
+        ::CoUninitialize();
     g_application = nullptr;
 }
 
@@ -69,8 +72,13 @@ void Application::Initialize() {
     ::GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESHOWWINDOW)
         m_startupShowCommand = startup.wShowWindow;
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    // The bar classes bring the tooltip.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // ShellExecute may hand its work to shell extensions, which are COM objects: COM comes first.
+    m_comInitialized =
+        SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    m_hint.Create();
 }
 
 void Application::Run() {
@@ -80,6 +88,7 @@ void Application::Run() {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         try {
+            m_hint.Relay(message);
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         } catch (...) {

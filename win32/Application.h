@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "Form.h"
+#include "HintWindow.h"
 
 #include <functional>
 #include <memory>
@@ -21,7 +22,8 @@ public:
     // The caption of the error box.
     std::string Title;
 
-    // Takes what the application needs from the system: the start-up show command, the common controls.
+    // Takes what the application needs from the system: the start-up show command, the common controls,
+    // COM for the shell, and the hint window.
     void Initialize();
 
     // Creates a form owned by the application and stores it in `reference`, which stays null when the
@@ -39,7 +41,8 @@ public:
     Form* MainForm() const { return m_mainForm.get(); }
 
     // Shows the main window as the program was started (maximised, minimised or normal), takes and
-    // dispatches messages until the main window has been closed, then releases the main window.
+    // dispatches messages, each seen by the hint window first, until the main window has been closed, then
+    // releases the main window.
     void Run();
 
     // The error box: the message by the period rule under the title, OK and the stop icon, every window
@@ -57,6 +60,8 @@ private:
     void ReleaseMainForm();
 
     int m_startupShowCommand = SW_SHOWNORMAL;
+    bool m_comInitialized = false;
+    HintWindow m_hint;
     std::unique_ptr<Form> m_mainForm;
     std::function<void()> m_clearMainFormReference;
 };

@@ -21,11 +21,19 @@ chart::Color SystemColour(int index) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
+// Signed: under capture the pointer may lie left of or above the window.
+chart::Point PointOf(LPARAM position) {
+    return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+}
+
 } // namespace
 
 ChartWindow::ChartWindow() {
     m_chart.OnRepaintRequest = [this](chart::Repaint repaint) {
         OnRepaintRequest(repaint);
+    };
+    m_chart.OnDrawOnWindow = [this](const std::function<void(chart::Canvas&)>& draw) {
+        DrawOnWindow(draw);
     };
 }
 
@@ -49,8 +57,63 @@ LRESULT ChartWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         OnSize();
         return 0;
+    case WM_LBUTTONDOWN:
+        OnButtonDown(chart::MouseButton::Left, lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnButtonDown(chart::MouseButton::Right, lParam);
+        return 0;
+    case WM_MBUTTONDOWN:
+        OnButtonDown(chart::MouseButton::Middle, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        OnButtonUp(chart::MouseButton::Left, lParam);
+        return 0;
+    case WM_RBUTTONUP:
+        OnButtonUp(chart::MouseButton::Right, lParam);
+        return 0;
+    case WM_MBUTTONUP:
+        OnButtonUp(chart::MouseButton::Middle, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(lParam);
+        return 0;
+    case WM_MOUSELEAVE:
+        m_chart.Mouse().Leave();
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Our own release comes after the drag has ended; otherwise the system took the mouse away.
+        m_chart.Mouse().CancelZoomDrag();
+        return 0;
     }
     return DefaultHandling(message, wParam, lParam);
+}
+
+void ChartWindow::OnButtonDown(chart::MouseButton button, LPARAM position) {
+    if (button == chart::MouseButton::Left)
+        ::SetCapture(Handle());
+    m_chart.Mouse().Press(button, PointOf(position));
+}
+
+void ChartWindow::OnButtonUp(chart::MouseButton button, LPARAM position) {
+    m_chart.Mouse().Release(button, PointOf(position));
+    if (button == chart::MouseButton::Left && ::GetCapture() == Handle())
+        ::ReleaseCapture();
+}
+
+// Tracking is armed anew at every move: Wine tracks nothing when it is armed while the pointer lies
+// outside the window (under capture), and a move back inside must track again.
+void ChartWindow::OnMouseMove(LPARAM position) {
+    TRACKMOUSEEVENT leave{
+        .cbSize = sizeof leave, .dwFlags = TME_LEAVE, .hwndTrack = Handle(), .dwHoverTime = 0};
+    ::TrackMouseEvent(&leave);
+    m_chart.Mouse().Move(PointOf(position));
+}
+
+// After its step the chart reports the wheel as not used, so it travels on to the form, which ignores it.
+InputUse ChartWindow::OnMouseWheel(int rotation) {
+    m_chart.Mouse().Wheel(rotation);
+    return InputUse::Unused;
 }
 
 void ChartWindow::OnRepaintRequest(chart::Repaint repaint) {
@@ -97,10 +160,10 @@ void ChartWindow::OnPaint() {
     const RECT& dirty = paint.Dirty();
     ::BitBlt(paint.Get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
              m_pictureDC.Get(), dirty.left, dirty.top, SRCCOPY);
-    if (OnPainted) {
-        GdiCanvas window(paint.Get());
+    GdiCanvas window(paint.Get());
+    m_chart.PaintOverlay(window);
+    if (OnPainted)
         OnPainted(window);
-    }
 }
 
 void ChartWindow::OnPrintClient(HDC dc) {

@@ -16,6 +16,10 @@ namespace win32 {
 // only uncovered) just copies it. The chart's repaint requests mark the picture out of date and repaint
 // the window later or at once. The chart takes the user's number separators and the desktop's 3D edge
 // colours when the window is created.
+//
+// The mouse over the window drives the chart's zoom, pan and wheel scrolling. The left button captures
+// the mouse while it is held, so that a zoom drag follows the pointer anywhere; the right and the middle
+// button do not. The print button and the logo are child windows: their presses are theirs alone.
 class ChartWindow : public Control {
 public:
     ChartWindow();
@@ -27,14 +31,19 @@ public:
     // Draws straight onto the window, over the picture already there (the reversible zoom outline).
     void DrawOnWindow(const std::function<void(chart::Canvas&)>& draw);
 
-    // The last step of every paint of the window, with a canvas on the window once the picture has been
-    // copied there: what belongs on the screen but never into the kept picture (the zoom outline).
+    // Takes one wheel step per notch and passes the input on.
+    InputUse OnMouseWheel(int rotation) override;
+
+    // Called after every paint of the window, once the picture and the chart's overlay are on the screen.
     std::function<void(chart::Canvas& window)> OnPainted;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void OnButtonDown(chart::MouseButton button, LPARAM position);
+    void OnButtonUp(chart::MouseButton button, LPARAM position);
+    void OnMouseMove(LPARAM position);
     void OnRepaintRequest(chart::Repaint repaint);
     void OnPaint();
     void OnPrintClient(HDC dc);

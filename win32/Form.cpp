@@ -54,6 +54,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_MOUSEWHEEL:
+        RouteMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
     }
     return DefaultHandling(message, wParam, lParam);
 }
@@ -61,6 +64,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Form::OnSetFocus() {
     if (m_activeControl && m_activeControl->Handle())
         ::SetFocus(m_activeControl->Handle());
+}
+
+// Each notch reaches the form exactly once, whichever window got it first (under Wine the one under the
+// pointer, on Windows the focused one): no window below the form handles WM_MOUSEWHEEL, so each passes
+// it on to its parent. So the form, and nothing below it, hands the rotation to the active control and
+// on up its parents until one uses it, the way Windows routes the wheel from the focus. Where the
+// pointer is makes no difference, and no notch is counted twice on its way up.
+void Form::RouteMouseWheel(int rotation) {
+    for (HWND handle = m_activeControl ? m_activeControl->Handle() : nullptr; handle && handle != Handle();
+         handle = ::GetParent(handle)) {
+        Window* window = FromHandle(handle);
+        if (window && window->OnMouseWheel(rotation) == InputUse::Used)
+            return;
+    }
 }
 
 void Form::OnDestroy() {

@@ -8,7 +8,7 @@ namespace win32 {
 
 // A sizable main window: caption, place, client size, background, font and icon from its properties.
 // Its controls are its members' windows; the active control takes the keyboard focus whenever the form
-// has it.
+// has it, and the wheel input, whichever window under the form it reached first.
 class Form : public Window {
 public:
     HFONT Font() const override { return m_font.Get(); }
@@ -24,6 +24,7 @@ protected:
 private:
     void OnSetFocus();
     void OnDestroy();
+    void RouteMouseWheel(int rotation);
 
     FontHandle m_font;
     Window* m_activeControl = nullptr;

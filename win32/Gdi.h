@@ -103,4 +103,24 @@ private:
     PAINTSTRUCT m_paint{};
 };
 
+// A printer's DC from CreateDC: DeleteDC when the owner goes.
+class PrinterDC {
+public:
+    explicit PrinterDC(HDC dc) : m_dc(dc) {}
+    ~PrinterDC() {
+        if (m_dc)
+            ::DeleteDC(m_dc);
+    }
+    PrinterDC(PrinterDC&& other) noexcept : m_dc(std::exchange(other.m_dc, nullptr)) {}
+    PrinterDC& operator=(PrinterDC&&) = delete;
+    PrinterDC(const PrinterDC&) = delete;
+    PrinterDC& operator=(const PrinterDC&) = delete;
+
+    HDC Get() const { return m_dc; }
+    explicit operator bool() const { return m_dc != nullptr; }
+
+private:
+    HDC m_dc;
+};
+
 } // namespace win32

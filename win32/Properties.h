@@ -55,6 +55,7 @@ struct ButtonProperties {
 struct ImageProperties {
     ControlProperties Control = {};
     std::string_view Picture = {}; // bitmap resource name
+    std::string_view Hint = {};    // what shows when the pointer rests on it: the part before the first "|"
 };
 
 } // namespace win32

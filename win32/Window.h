@@ -12,6 +12,12 @@ namespace win32 {
 
 class Control;
 
+// The mouse buttons in the key state of a mouse message.
+inline constexpr WPARAM MouseButtonKeys = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
+
+// Whether a window used the input it was given, or it travels on to the window's parent.
+enum class InputUse { Unused, Used };
+
 // A window of ours. The object owns its HWND (destroyed with the object, unless the system destroyed it
 // first) and receives its messages through HandleMessage, whose cases are one line each, calling a typed
 // handler. A window of one of our own classes gets `this` on WM_NCCREATE; a window of a system class
@@ -29,9 +35,16 @@ public:
     chart::Size DesignClientSize() const { return m_designClientSize; }
     // The font of the texts of this window and its controls (the form's, unless a window has its own).
     virtual HFONT Font() const { return nullptr; }
+    // The window's hint: the application's hint window shows its ShortHint while the pointer rests on
+    // the window; "" for none.
+    virtual std::string_view Hint() const { return {}; }
 
     // Our window behind a handle, or null for a window that is not ours.
     static Window* FromHandle(HWND handle);
+
+    // Wheel rotation (WHEEL_DELTA per notch, positive away from the user) that the form hands to the
+    // focused control and on up its parents until one of them uses it.
+    virtual InputUse OnMouseWheel(int /*rotation*/) { return InputUse::Unused; }
 
 protected:
     Window() = default;

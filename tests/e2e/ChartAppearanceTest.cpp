@@ -52,8 +52,8 @@ protected:
         Image picture;
         const bool complete = WaitUntil([&] {
             picture = CaptureClient(window);
-            const std::optional<Rect> plot = FindPlot(picture);
-            return plot && std::ranges::all_of(Curves, [&](const Curve& curve) {
+            const std::optional<Rect> plot = FindFramedPlot(picture);
+            return plot && std::ranges::all_of(CurveColours, [&](const CurveColour& curve) {
                        return picture.CountBlocks(curve.Colour, *plot) >= CurveBlocks;
                    });
         });
@@ -162,7 +162,7 @@ protected:
 
     // Every curve in its colour; E from the plot's lower left corner up to its top edge, C to its right edge.
     void ExpectCurvesFillThePlot(const Image& picture, const Rect& plot) {
-        for (const Curve& curve : Curves)
+        for (const CurveColour& curve : CurveColours)
             EXPECT_GE(picture.CountBlocks(curve.Colour, plot), CurveBlocks) << "curve " << curve.Type;
         // The curves are clipped to the inside of the frame: its first row, column, last row and column.
         const int insideLeft = plot.Left + 1, insideTop = plot.Top + 1;
@@ -187,7 +187,7 @@ protected:
                          picture.Height - plot.Bottom() - TickBand};
         std::vector<Span> symbols;
         int top = picture.Height, bottom = 0;
-        for (const Curve& curve : Curves) {
+        for (const CurveColour& curve : CurveColours) {
             std::vector<Point> blocks = Blocks(picture, curve.Colour, below);
             std::erase_if(blocks, [&](Point b) {
                 return std::ranges::any_of(controls, [&](const Rect& c) { return c.Contains(b); });
@@ -205,13 +205,14 @@ protected:
         EXPECT_LE(bottom - top, 3) << "the legend symbols are not in one row";
         for (std::size_t i = 1; i < symbols.size(); ++i)
             EXPECT_GT(symbols[i].First, symbols[i - 1].Last)
-                << "legend symbol " << Curves[i].Type << " is not right of " << Curves[i - 1].Type;
+                << "legend symbol " << CurveColours[i].Type << " is not right of "
+                << CurveColours[i - 1].Type;
         for (std::size_t i = 0; i < symbols.size(); ++i) {
             const int nextSymbol = i + 1 < symbols.size() ? symbols[i + 1].First : symbols[i].Last + 20;
             EXPECT_GT(
                 Count(picture, {symbols[i].Last + 1, top - 6, nextSymbol - symbols[i].Last - 1, 14}, IsInk),
                 5)
-                << "no letter after legend symbol " << Curves[i].Type;
+                << "no letter after legend symbol " << CurveColours[i].Type;
         }
         return {symbols.front().First, top - 6, symbols.back().Last + 20 - symbols.front().First, 16};
     }
@@ -221,7 +222,7 @@ protected:
 };
 
 TEST_F(ChartAppearance, ShowsTitleFootLegendAxesGridAndTheNineCurvesAtTheDesignSize) {
-    const std::optional<Rect> plot = FindPlot(Picture);
+    const std::optional<Rect> plot = FindFramedPlot(Picture);
     ASSERT_TRUE(plot) << "no plot frame with its axis lines: " << Save(Picture, "picture");
     const int chartCentre = ChartOrigin.X + (Picture.Width + ChartOversize.X) / 2;
 
@@ -254,7 +255,7 @@ TEST_F(ChartAppearance, ShowsTitleFootLegendAxesGridAndTheNineCurvesAtTheDesignS
 }
 
 TEST_F(ChartAppearance, LaysItselfOutAnewWhenResized) {
-    const std::optional<Rect> before = FindPlot(Picture);
+    const std::optional<Rect> before = FindFramedPlot(Picture);
     ASSERT_TRUE(before);
 
     const Point growth{300, 200};
@@ -281,7 +282,7 @@ TEST_F(ChartAppearance, LaysItselfOutAnewWhenResized) {
     std::optional<Rect> after;
     const bool laidOut = WaitUntil([&] {
         picture = CaptureClient(*resized);
-        after = FindPlot(picture);
+        after = FindFramedPlot(picture);
         return after && after->Right() == right;
     });
     ASSERT_TRUE(laidOut) << "no plot with its right edge at " << right << ": " << Save(picture, "picture");
@@ -299,7 +300,7 @@ TEST_F(ChartAppearance, LaysItselfOutAnewWhenResized) {
 // Wine takes the user's regional settings from LC_ALL: Czech groups thousands with a no-break space and
 // writes the decimal comma. The full view's labels have no decimals; their thousands separator shows.
 TEST_F(ChartAppearance, LabelsCarryTheUsersRegionalSeparators) {
-    const std::optional<Rect> plot = FindPlot(Picture);
+    const std::optional<Rect> plot = FindFramedPlot(Picture);
     ASSERT_TRUE(plot);
     const std::vector<XDisplay::TopLevel> english = Display.FindWindows(ProgramTitle);
     ASSERT_EQ(english.size(), 1u);
@@ -315,7 +316,7 @@ TEST_F(ChartAppearance, LabelsCarryTheUsersRegionalSeparators) {
         if (windows.size() != 1)
             return false;
         czech = CaptureLike(Display, windows[0], Window, english[0]);
-        return FindPlot(czech) == plot && czech.CountBlocks(Navy, *plot) >= CurveBlocks;
+        return FindFramedPlot(czech) == plot && czech.CountBlocks(Navy, *plot) >= CurveBlocks;
     });
     ASSERT_TRUE(shown) << "the Czech window: " << Save(czech, "czech");
 
@@ -375,7 +376,7 @@ TEST_F(ChartAppearance, LooksLikeTheReviewedReferenceScreenshot) {
         << ", the differences: " << Save(difference.Map, "difference");
 
     // The tolerance lies between anti-aliasing and a fault. Each case changes the program's picture.
-    const std::optional<Rect> plot = FindPlot(Picture);
+    const std::optional<Rect> plot = FindFramedPlot(Picture);
     ASSERT_TRUE(plot);
     const auto changed = [&](auto&& change) {
         Image picture = Picture;

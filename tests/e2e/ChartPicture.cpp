@@ -49,7 +49,7 @@ Image WithoutLongLines(Image picture) {
 
 // Only four rows (the frame's top, its bottom and the 2-pixel axis line below it) and four columns (the
 // axis line, the frame's left and its right) hold a black line across most of the picture.
-std::optional<Rect> FindPlot(const Image& picture) {
+std::optional<Rect> FindFramedPlot(const Image& picture) {
     std::vector<int> rows, columns;
     for (int y = 0; y < picture.Height; ++y)
         if (LongestRun(picture, {0, y}, {1, 0}, picture.Width, Black) > picture.Width * 6 / 10)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "CurveColours.h"
 #include "Geometry.h"
 #include "Image.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -16,21 +16,6 @@ inline constexpr Rgb Black{0, 0, 0};
 inline constexpr Rgb Grey{128, 128, 128}; // grid, ticks and the E curve
 inline constexpr Rgb Navy{0, 0, 128};     // the C curve
 
-struct Curve {
-    const char* Type;
-    Rgb Colour;
-};
-inline constexpr std::array<Curve, 9> Curves{{
-    {"K", {255, 0, 0}},
-    {"S", {0, 128, 0}},
-    {"J", {255, 255, 0}},
-    {"N", {0, 0, 255}},
-    {"T", {0, 255, 0}},
-    {"E", Grey},
-    {"R", {255, 0, 255}},
-    {"B", {0, 128, 128}},
-    {"C", Navy},
-}};
 // A 3-pixel curve leaves hundreds of 2 x 2 blocks of its colour in the plot.
 inline constexpr int CurveBlocks = 100;
 
@@ -77,8 +62,10 @@ int LongestRun(const Image& image, Point from, Point step, int count, Rgb colour
 // The picture without its black lines longer than a letter (the legend's frame): only text is ink.
 Image WithoutLongLines(Image picture);
 
-// The plot rectangle as the layout has it (the frame on its edge pixels), in the picture's coordinates.
-std::optional<Rect> FindPlot(const Image& picture);
+// The plot rectangle as the layout has it (the frame on its edge pixels), in the picture's coordinates,
+// found without a point inside (compare FindPlot in PlotFrame.h) and only once the frame and both axis
+// lines are there.
+std::optional<Rect> FindFramedPlot(const Image& picture);
 
 // The columns of the bottom axis' ticks and the rows of the left axis' ticks: one at each label.
 std::vector<int> BottomTicks(const Image& picture, const Rect& plot);

@@ -1,3 +1,4 @@
+#include "CurveColours.h"
 #include "ProgramTest.h"
 
 #include <algorithm>
@@ -13,23 +14,6 @@ constexpr Rect ButtonAtDesignSize{636, 416, 75, 25};
 constexpr Rect LogoAtDesignSize{-1, 407, 105, 41};
 constexpr int DesignClientWidth = 717;
 constexpr int DesignClientHeight = 449;
-
-struct CurveColour {
-    const char* Type;
-    Rgb Colour;
-};
-
-constexpr std::array<CurveColour, 9> CurveColours{{
-    {"K", {255, 0, 0}},
-    {"S", {0, 128, 0}},
-    {"J", {255, 255, 0}},
-    {"N", {0, 0, 255}},
-    {"T", {0, 255, 0}},
-    {"E", {128, 128, 128}},
-    {"R", {255, 0, 255}},
-    {"B", {0, 128, 128}},
-    {"C", {0, 0, 128}},
-}};
 
 // A curve 3 pixels wide leaves hundreds of 2 x 2 blocks; a legend's colour line leaves a few dozen.
 constexpr int CurveBlocks = 100;

@@ -9,7 +9,7 @@ screen=${2:-1280x1024}
 here=$(dirname "$0")
 "$here/cleanup.sh" "$run_dir" # what an interrupted run may have left
 mkdir -p "$run_dir/output"
-rm -rf "$run_dir/prefix" "$run_dir/display" "$run_dir/output"/*
+rm -rf "$run_dir/prefix" "$run_dir/display" "$run_dir/browser" "$run_dir/output"/*
 
 Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$run_dir/display" >"$run_dir/xvfb.log" 2>&1 </dev/null &
 echo $! >"$run_dir/xvfb.pid"
@@ -23,4 +23,8 @@ mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
 /usr/lib/wine/wine64 wineboot -i >"$run_dir/wineboot.log" 2>&1 </dev/null
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$run_dir/wineboot.log" 2>&1
+# Web addresses go to RUN_DIR/browser, which the tests fill with a stand-in browser or leave missing (the
+# value is a list of command lines: RUN_DIR must hold no space or comma).
+/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$run_dir/browser" /f \
+    >>"$run_dir/wineboot.log" 2>&1
 echo "display $DISPLAY, prefix $WINEPREFIX"

@@ -29,6 +29,8 @@ struct Image {
     // How many places within the area hold a 2 x 2 block of exactly this colour: a line at least 2 pixels
     // wide, which neither 1-pixel grid lines nor anti-aliased text form.
     int CountBlocks(Rgb colour, const Rect& area) const;
+
+    friend bool operator==(const Image&, const Image&) = default;
 };
 
 // PNG, 8-bit RGB. Returns whether the file was written.

@@ -94,4 +94,22 @@ std::optional<ProbedWindow> ProbeWindow(const std::string& title, const std::str
     return std::nullopt;
 }
 
+std::vector<ProbedTooltip> ProbeTooltips() {
+    std::vector<ProbedTooltip> tooltips;
+    std::istringstream output(WineProgram::Output("winprobe.exe", {"tooltips"}));
+    std::string line;
+    while (std::getline(output, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.starts_with("tooltip\t"))
+            continue;
+        std::map<std::string, std::string> f = Fields(line);
+        tooltips.push_back({.Handle = f["handle"],
+                            .Visible = f["visible"] == "1",
+                            .Outer = FromEdges(f["outer"]),
+                            .Text = f["text"]});
+    }
+    return tooltips;
+}
+
 } // namespace e2e

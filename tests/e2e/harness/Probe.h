@@ -40,9 +40,19 @@ struct ProbedWindow {
                                      const std::optional<std::string>& text = {}) const;
 };
 
+// A tooltip window (tests/e2e/probe/WinProbe.cpp): it has no title, and its text is the tip it shows.
+struct ProbedTooltip {
+    std::string Handle;
+    bool Visible = false;
+    Rect Outer; // screen coordinates
+    std::string Text;
+};
+
 // The top-level windows titled `title`, in Z order. Wine's message box has the class "#32770".
 std::vector<ProbedWindow> ProbeWindows(const std::string& title);
 // The first of them with the class, if any.
 std::optional<ProbedWindow> ProbeWindow(const std::string& title, const std::string& className);
+// Every tooltip window of every program, in Z order.
+std::vector<ProbedTooltip> ProbeTooltips();
 
 } // namespace e2e

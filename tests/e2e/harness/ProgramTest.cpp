@@ -1,5 +1,6 @@
 #include "ProgramTest.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace e2e {
@@ -32,6 +33,12 @@ ProbedWindow ProgramTest::WaitForMainWindow() {
     std::optional<ProbedWindow> window = WaitFor([this]() -> std::optional<ProbedWindow> {
         std::optional<ProbedWindow> form = ProbeWindow(ProgramTitle, MainWindowClass);
         if (!form || !form->Visible)
+            return std::nullopt;
+        // Ready for input once activation has handed the keyboard focus to one of its controls.
+        const auto focused = [&](const ProbedChild& child) {
+            return child.Handle == form->Focus;
+        };
+        if (!form->Foreground || std::ranges::none_of(form->Children, focused))
             return std::nullopt;
         for (const XDisplay::TopLevel& shown : Display.FindWindows(ProgramTitle))
             if (shown.Id == form->X11Id)

@@ -31,7 +31,8 @@ protected:
     WineProgram& Start(const std::string& exe = "Termoclanky.exe",
                        const std::vector<EnvironmentVariable>& environment = {});
 
-    // Waits until the program shows its main window with the title on the screen, then describes it.
+    // Waits until the program shows its main window with the title on the screen, activated with the
+    // keyboard focus on one of its controls, then describes it.
     ProbedWindow WaitForMainWindow();
     // Waits until the error box (titled like the program) is on the screen, then describes it.
     ProbedWindow WaitForErrorBox();

@@ -66,8 +66,12 @@ const TestEnvironment& TestEnvironment::Get() {
         if (number.empty())
             throw std::runtime_error("no display in " + (runDir / "display").string() +
                                      ": run the tests through ctest");
-        TestEnvironment result{":" + number, runDir / "prefix", TERMO_E2E_PROGRAM_DIR, TERMO_E2E_SOURCE_DIR,
-                               runDir / "output"};
+        TestEnvironment result{.Display = ":" + number,
+                               .Prefix = runDir / "prefix",
+                               .ProgramDir = TERMO_E2E_PROGRAM_DIR,
+                               .SourceDir = TERMO_E2E_SOURCE_DIR,
+                               .OutputDir = runDir / "output",
+                               .Browser = runDir / "browser"};
         std::filesystem::create_directories(result.OutputDir);
         return result;
     }();

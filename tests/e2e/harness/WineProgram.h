@@ -18,6 +18,7 @@ struct TestEnvironment {
     std::filesystem::path ProgramDir; // the win64 build: the program, its test-only variants, the probe
     std::filesystem::path SourceDir;  // the repository
     std::filesystem::path OutputDir;  // screenshots and logs of this run
+    std::filesystem::path Browser;    // the one program Wine hands web addresses to; the tests put it there
 
     static const TestEnvironment& Get();
 };

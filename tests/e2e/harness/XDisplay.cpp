@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
 
 #include <chrono>
@@ -48,10 +49,11 @@ XDisplay::XDisplay(const std::string& name) : m_connection(new Connection) {
         throw std::runtime_error("cannot open display " + name);
     }
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(m_connection->Handle, &eventBase, &errorBase, &major, &minor)) {
+    if (!XTestQueryExtension(m_connection->Handle, &eventBase, &errorBase, &major, &minor) ||
+        !XFixesQueryExtension(m_connection->Handle, &eventBase, &errorBase)) {
         XCloseDisplay(m_connection->Handle);
         delete m_connection;
-        throw std::runtime_error("the display " + name + " has no XTest extension");
+        throw std::runtime_error("the display " + name + " lacks the XTest or XFixes extension");
     }
     XSetErrorHandler(IgnoreErrors);
     m_connection->Root = DefaultRootWindow(m_connection->Handle);
@@ -156,6 +158,19 @@ Image XDisplay::Capture(const Rect& area) {
 Image XDisplay::CaptureScreen() {
     Screen* screen = DefaultScreenOfDisplay(m_connection->Handle);
     return Capture({0, 0, WidthOfScreen(screen), HeightOfScreen(screen)});
+}
+
+PointerShape XDisplay::Pointer() {
+    Sync();
+    XFixesCursorImage* cursor = XFixesGetCursorImage(m_connection->Handle);
+    if (!cursor)
+        throw std::runtime_error("XFixesGetCursorImage failed");
+    PointerShape shape{cursor->width, cursor->height, {cursor->xhot, cursor->yhot}, {}};
+    // Xlib hands 32-bit pixels in unsigned longs.
+    shape.Argb.assign(cursor->pixels,
+                      cursor->pixels + static_cast<std::size_t>(cursor->width) * cursor->height);
+    XFree(cursor);
+    return shape;
 }
 
 void XDisplay::MoveTo(Point p) {

@@ -3,6 +3,7 @@
 #include "Geometry.h"
 #include "Image.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,15 @@
 namespace e2e {
 
 enum class MouseButton : unsigned { Left = 1, Middle = 2, Right = 3, WheelAway = 4, WheelTowards = 5 };
+
+// The pointer's picture as the display shows it: pixels 0xAARRGGBB row by row, and the hot spot within.
+struct PointerShape {
+    int Width = 0;
+    int Height = 0;
+    Point HotSpot;
+    std::vector<std::uint32_t> Argb;
+    friend bool operator==(const PointerShape&, const PointerShape&) = default;
+};
 
 // Held while a key is pressed.
 enum class Modifier { Unmodified, Shift, Control, Alt };
@@ -38,6 +48,7 @@ public:
 
     Image Capture(const Rect& area);
     Image CaptureScreen();
+    PointerShape Pointer();
 
     void MoveTo(Point p);
     void Press(MouseButton button);

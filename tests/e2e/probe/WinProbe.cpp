@@ -1,14 +1,19 @@
 // The end-to-end tests' eyes inside Wine: a console program that reports, as the window system sees
-// them, the top-level windows with a given title and their child windows.
+// them, the top-level windows with a given title and their child windows, or the tooltips.
 //
 //   winprobe.exe windows TITLE
+//   winprobe.exe tooltips
 //
 // One line per window, tab-separated key=value fields, the text last:
 //   window  handle class visible enabled foreground iconic zoomed focus outer client x11 text
 //   child   handle parent class visible enabled outer text
+//   tooltip handle visible outer text
 // Rectangles are screen coordinates: outer = left,top,right,bottom; client = left,top,width,height.
-// focus is the handle holding the keyboard focus in the window's thread; x11 the window's X11 id.
+// focus is the handle holding the keyboard focus in the window's thread; x11 the window's X11 id. A
+// tooltip's text is the tip it shows, as it tells when asked (WM_GETTEXT): its window has no title.
 #include "win32/WinApi.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -99,17 +104,40 @@ void Report(HWND window) {
     }
 }
 
+// The tip a tooltip shows; empty when its program does not answer within a second.
+std::wstring TooltipText(HWND tooltip) {
+    wchar_t text[1024]{};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(tooltip, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 1000, &copied);
+    return text;
+}
+
+void ReportTooltip(HWND tooltip) {
+    RECT outer{};
+    ::GetWindowRect(tooltip, &outer);
+    std::printf("tooltip\thandle=%s\tvisible=%s\touter=%s\ttext=%s\n", Hex(tooltip).c_str(),
+                Flag(::IsWindowVisible(tooltip)).c_str(), Rectangle(outer).c_str(),
+                Escaped(TooltipText(tooltip)).c_str());
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3 || std::wstring_view(argv[1]) != L"windows") {
-        std::fprintf(stderr, "usage: winprobe.exe windows TITLE\n");
+    const std::wstring_view command = argc > 1 ? argv[1] : L"";
+    if (command == L"windows" && argc == 3) {
+        const std::wstring title = argv[2];
+        for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+            if (WindowText(window) == title)
+                Report(window);
+    } else if (command == L"tooltips" && argc == 2) {
+        for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+            if (ClassOf(window) == TOOLTIPS_CLASSW)
+                ReportTooltip(window);
+    } else {
+        std::fprintf(stderr, "usage: winprobe.exe windows TITLE | winprobe.exe tooltips\n");
         return 2;
     }
-    const std::wstring title = argv[2];
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
-        if (WindowText(window) == title)
-            Report(window);
     std::fflush(stdout);
     return 0;
 }
