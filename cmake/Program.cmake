@@ -21,7 +21,7 @@ termo_add_program(Termoclanky ShippedVariant.cpp)
 # in, the probe that the end-to-end tests ask about windows, and the bare window the start-up benchmark
 # compares against.
 if(TERMO_TEST_PROGRAMS)
-    foreach(variant IN ITEMS FaultConstruction FaultStartup FaultButton FirstPaint)
+    foreach(variant IN ITEMS FaultConstruction FaultStartup FaultButton FirstPaint PaintBenchmark)
         termo_add_program(Termoclanky-${variant} tests/variants/${variant}.cpp)
     endforeach()
     termo_add_program(Termoclanky-ResourceReport tests/variants/ResourceReport.cpp

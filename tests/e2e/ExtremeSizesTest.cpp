@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         Report.emplace(TestEnvironment::Get().OutputDir / (std::string("Extremes.") + test->name()));
-        Start("Termoclanky-ResourceReport.exe", Report->ForProgram());
+        StartWith("Termoclanky-ResourceReport.exe", Report->ForProgram());
         WaitForMainWindow();
         Window.emplace(Display, *Report);
         Window->Locate();

@@ -96,7 +96,7 @@ protected:
     void SetUp() override {
         Browser.InstallRecorder();
         Report.emplace(TestEnvironment::Get().OutputDir / "Soak");
-        Start("Termoclanky-ResourceReport.exe", Report->ForProgram());
+        StartWith("Termoclanky-ResourceReport.exe", Report->ForProgram());
         WaitForMainWindow();
         Window.emplace(Display, *Report);
         Window->Locate();

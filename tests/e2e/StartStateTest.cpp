@@ -50,7 +50,7 @@ TEST_P(StartState, OpensTheWindowAsTheShowCommandSays) {
     std::vector<std::string> through = start.Through;
     if (!through.empty() && through.front() == "winprobe.exe")
         through.front() = program;
-    Start("Termoclanky.exe", {.Through = through});
+    StartWith("Termoclanky.exe", {.Through = through});
     ProbedWindow window = WaitForWindow();
 
     switch (start.State) {

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Usage: setup.sh RUN_DIR [WIDTHxHEIGHT]
-# Prepares one end-to-end test run: a virtual display on a free number (written to RUN_DIR/display),
-# 1280x1024 unless a size is given, and a fresh Wine prefix in RUN_DIR/prefix whose server stays alive
-# until cleanup.sh; no window manager, so Wine draws its own frames (Managed=N). Everything of the run
-# lives in RUN_DIR.
+# Usage: setup.sh RUN_DIR [SCREEN]   (SCREEN: WIDTHxHEIGHT, default 1280x1024)
+# Prepares one end-to-end test run: a virtual display on a free number (written to RUN_DIR/display) and a
+# fresh Wine prefix in RUN_DIR/prefix whose server stays alive until cleanup.sh; no window manager, so
+# Wine draws its own frames (Managed=N). Everything of the run lives in RUN_DIR.
 set -euo pipefail
 run_dir=$1
 screen=${2:-1280x1024}

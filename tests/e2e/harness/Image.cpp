@@ -56,6 +56,20 @@ bool WritePng(const Image& image, const std::filesystem::path& path) {
     return written;
 }
 
+Image ReadPng(const std::filesystem::path& path) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, path.c_str()))
+        throw std::runtime_error("cannot read " + path.string() + ": " + png.message);
+    png.format = PNG_FORMAT_RGB;
+    Image image{static_cast<int>(png.width), static_cast<int>(png.height),
+                std::vector<Rgb>(static_cast<std::size_t>(png.width) * png.height)};
+    static_assert(sizeof(Rgb) == 3);
+    if (!png_image_finish_read(&png, nullptr, image.Pixels.data(), 0, nullptr))
+        throw std::runtime_error("cannot read " + path.string() + ": " + png.message);
+    return image;
+}
+
 namespace {
 
 template <class T> T ReadLittleEndian(const std::vector<unsigned char>& bytes, std::size_t offset) {

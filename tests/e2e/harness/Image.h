@@ -35,6 +35,8 @@ struct Image {
 
 // PNG, 8-bit RGB. Returns whether the file was written.
 bool WritePng(const Image& image, const std::filesystem::path& path);
+// Any PNG, as 8-bit RGB (alpha dropped); throws when the file is missing or no PNG.
+Image ReadPng(const std::filesystem::path& path);
 
 // An uncompressed 4-bit bitmap file with its palette (the program's logo resource).
 Image ReadBmp4(const std::filesystem::path& path);

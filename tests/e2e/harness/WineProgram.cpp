@@ -31,8 +31,8 @@ int Spawn(const std::string& exe, const Launch& launch, int outputFd) {
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
         setenv("LANG", "C.UTF-8", 1);
         unsetenv("LC_ALL");
-        for (const auto& [name, value] : launch.Environment)
-            setenv(name.c_str(), value.c_str(), 1);
+        for (const EnvironmentVariable& variable : launch.Environment)
+            setenv(variable.Name.c_str(), variable.Value.c_str(), 1);
         dup2(outputFd, STDOUT_FILENO);
         const int log =
             open((environment.OutputDir / "wine.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);

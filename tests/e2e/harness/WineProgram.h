@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -26,6 +25,13 @@ struct TestEnvironment {
     static const TestEnvironment& Get();
 };
 
+// A variable the program gets on top of the test run's environment, e.g. {"LC_ALL", "cs_CZ.UTF-8"}: Wine
+// takes the user's regional settings from the locale variables.
+struct EnvironmentVariable {
+    std::string Name;
+    std::string Value;
+};
+
 // How a program is started: `wine64 [THROUGH...] PROGRAM [ARGUMENTS...]` in a current directory, the
 // test's own unless given, with extra environment variables. Through a starter the program gets a show
 // command other than the default, e.g. {"start", "/wait", "/max", "/unix"}; the starter must wait for
@@ -34,7 +40,7 @@ struct Launch {
     std::vector<std::string> Arguments = {};
     std::filesystem::path WorkingDirectory = {};
     std::vector<std::string> Through = {};
-    std::vector<std::pair<std::string, std::string>> Environment = {};
+    std::vector<EnvironmentVariable> Environment = {};
 };
 
 // A Windows program started under wine64 in the test run's prefix and display; killed with the object
@@ -43,8 +49,9 @@ class WineProgram {
 public:
     // exe: a file name in ProgramDir (e.g. "Termoclanky.exe"); its output goes to a log in OutputDir.
     explicit WineProgram(const std::string& exe, const Launch& launch = {});
-    WineProgram(const std::string& exe, const std::vector<std::string>& arguments)
-        : WineProgram(exe, Launch{.Arguments = arguments}) {}
+    WineProgram(const std::string& exe, const std::vector<std::string>& arguments,
+                const std::vector<EnvironmentVariable>& environment = {})
+        : WineProgram(exe, Launch{.Arguments = arguments, .Environment = environment}) {}
     ~WineProgram();
     WineProgram(const WineProgram&) = delete;
     WineProgram& operator=(const WineProgram&) = delete;
