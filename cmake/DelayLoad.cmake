@@ -1,3 +1,5 @@
+include_guard(GLOBAL)
+
 # termo_delay_load(TARGET DLL FUNCTION@ARGUMENT_BYTES...): links TARGET to DLL so that the DLL is loaded at
 # the first call of one of the functions instead of with the program (the linker's delay-load import
 # library, made by dlltool from the list; mingw-w64's runtime holds the loader). A function missing from
