@@ -1,5 +1,3 @@
-include_guard(GLOBAL)
-
 # termo_delay_load(TARGET DLL FUNCTION@ARGUMENT_BYTES...): links TARGET to DLL so that the DLL is loaded at
 # the first call of one of the functions instead of with the program (the linker's delay-load import
 # library, made by dlltool from the list; mingw-w64's runtime holds the loader). A function missing from
@@ -8,6 +6,8 @@ include_guard(GLOBAL)
 #
 # Why: under Wine, loading comdlg32, winspool and shell32 with the program lengthened its start-up by
 # about 25 ms, a sixth of a bare window's, though only printing and the web link need them.
+include_guard(GLOBAL)
+
 function(termo_delay_load target dll)
     string(MAKE_C_IDENTIFIER "${dll}" name)
     set(def "${CMAKE_CURRENT_BINARY_DIR}/delay-load/${name}.def")
