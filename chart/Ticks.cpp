@@ -2,6 +2,7 @@
 
 #include "Style.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -36,6 +37,19 @@ struct Step {
 double EndSlack(double minimum, double maximum, double step) {
     return 1e-9 * step +
            2 * std::numeric_limits<double>::epsilon() * std::fmax(std::fabs(minimum), std::fabs(maximum));
+}
+
+// Adds a value of an ascending series if it lies within minimum..maximum give or take the slack; one
+// within the slack of an end counts as that end. Where the range spans only a few doubles (1e-10 at
+// 20000 spans some 27), neighbouring multiples round to the same double, or to one a few doubles
+// beyond an end: so only a value above the last one kept is added, and never outside the range, where
+// its label or tick would stand beyond the axis line.
+void KeepWithin(std::vector<double>& values, double value, double minimum, double maximum, double slack) {
+    if (value < minimum - slack || value > maximum + slack)
+        return;
+    value = std::clamp(value, minimum, maximum);
+    if (values.empty() || value > values.back())
+        values.push_back(value);
 }
 
 } // namespace
@@ -73,9 +87,7 @@ std::vector<double> LabelValues(double minimum, double maximum, double increment
     std::vector<double> values;
     for (long long i = 0; i < count; ++i) {
         const double multiple = first + static_cast<double>(i);
-        const double value = multiple == 0 ? 0.0 : multiple * increment;
-        if (value >= minimum - slack && value <= maximum + slack)
-            values.push_back(value);
+        KeepWithin(values, multiple == 0 ? 0.0 : multiple * increment, minimum, maximum, slack);
     }
     return values;
 }
@@ -92,9 +104,7 @@ std::vector<double> MinorTickValues(double minimum, double maximum, double incre
     for (int i = -style::MinorTicksBetweenLabels; i <= lastIndex; ++i) {
         if (i % perStep == 0)
             continue;
-        const double value = labels.front() + i * spacing;
-        if (value >= minimum - slack && value <= maximum + slack)
-            values.push_back(value);
+        KeepWithin(values, labels.front() + i * spacing, minimum, maximum, slack);
     }
     return values;
 }

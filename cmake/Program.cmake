@@ -10,9 +10,9 @@ target_link_libraries(program_objects PUBLIC win32_layer unit1_form)
 include(${PROJECT_SOURCE_DIR}/cmake/DelayLoad.cmake)
 termo_delay_load(program_objects shell32.dll ShellExecuteW@24)
 
-# termo_add_program(NAME VARIANT_SOURCE): the program linked with the given test variant points.
-function(termo_add_program name variant)
-    add_executable(${name} WIN32 ${variant})
+# termo_add_program(NAME VARIANT_SOURCES...): the program linked with the given test variant points.
+function(termo_add_program name)
+    add_executable(${name} WIN32 ${ARGN})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++)
     target_link_libraries(${name} PRIVATE program_objects)
@@ -27,6 +27,9 @@ if(TERMO_TEST_PROGRAMS)
     foreach(variant IN ITEMS FaultConstruction FaultStartup FaultButton FirstPaint PaintBenchmark)
         termo_add_program(Termoclanky-${variant} tests/variants/${variant}.cpp)
     endforeach()
+    termo_add_program(Termoclanky-ResourceReport tests/variants/ResourceReport.cpp
+                      tests/variants/ProcessResources.cpp)
+    target_link_libraries(Termoclanky-ResourceReport PRIVATE ntdll)
     add_subdirectory(tests/e2e/probe)
     add_subdirectory(bench/bare-window)
 endif()

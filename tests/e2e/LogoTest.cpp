@@ -1,4 +1,5 @@
 #include "ProgramTest.h"
+#include "StandInBrowser.h"
 #include "Unit1Form.h"
 #include "win32/Hint.h"
 
@@ -19,43 +20,6 @@ const std::string OpenedAddress = std::string(MakerWebAddress) + "/";
 // How long a test waits to see that nothing was opened, once the recorder has shown that it works: a
 // browser is started 0.1 to 0.3 s after the click.
 constexpr auto NothingOpenedWait = 1500ms;
-
-// The program that Wine hands web addresses to (setup.sh registered its path): a recorder of every
-// address it is handed, one a line, in a file of the test's own, or nothing at all.
-class StandInBrowser {
-public:
-    StandInBrowser() {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        std::ranges::replace(name, '/', '.');
-        m_record = TestEnvironment::Get().OutputDir / (name + ".opened.txt");
-        std::filesystem::remove(m_record);
-    }
-    ~StandInBrowser() { Remove(); }
-    StandInBrowser(const StandInBrowser&) = delete;
-    StandInBrowser& operator=(const StandInBrowser&) = delete;
-
-    void InstallRecorder() {
-        // Written aside and renamed into place, so that it is never started half-written.
-        const std::filesystem::path browser = TestEnvironment::Get().Browser;
-        const std::filesystem::path written = browser.string() + ".new";
-        std::ofstream(written) << "#!/bin/sh\nprintf '%s\\n' \"$*\" >>'" << m_record.string() << "'\n";
-        std::filesystem::permissions(written, std::filesystem::perms::owner_all);
-        std::filesystem::rename(written, browser);
-    }
-    void Remove() { std::filesystem::remove(TestEnvironment::Get().Browser); }
-
-    std::vector<std::string> Opened() const {
-        std::vector<std::string> addresses;
-        std::ifstream record(m_record);
-        for (std::string line; std::getline(record, line);)
-            addresses.push_back(line);
-        return addresses;
-    }
-
-private:
-    std::filesystem::path m_record;
-};
 
 // Where the gestures start and end, on the screen.
 struct Places {

@@ -94,6 +94,13 @@ std::optional<ProbedWindow> ProbeWindow(const std::string& title, const std::str
     return std::nullopt;
 }
 
+int PostSystemCommand(const std::string& title, SystemCommand command) {
+    const char* const names[] = {"minimize", "maximize", "restore", "close"};
+    const std::string output =
+        WineProgram::Output("winprobe.exe", {"syscommand", title, names[static_cast<int>(command)]});
+    return output.empty() ? 0 : std::stoi(output);
+}
+
 std::vector<ProbedTooltip> ProbeTooltips() {
     std::vector<ProbedTooltip> tooltips;
     std::istringstream output(WineProgram::Output("winprobe.exe", {"tooltips"}));

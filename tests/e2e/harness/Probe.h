@@ -55,4 +55,9 @@ std::optional<ProbedWindow> ProbeWindow(const std::string& title, const std::str
 // Every tooltip window of every program, in Z order.
 std::vector<ProbedTooltip> ProbeTooltips();
 
+// What the taskbar button's menu offers; this display has no taskbar.
+enum class SystemCommand { Minimize, Maximize, Restore, Close };
+// Posts the command to the visible top-level windows titled `title`; returns how many it reached.
+int PostSystemCommand(const std::string& title, SystemCommand command);
+
 } // namespace e2e

@@ -8,7 +8,11 @@ namespace e2e {
 ProgramTest::ProgramTest() : Display(TestEnvironment::Get().Display) {}
 
 WineProgram& ProgramTest::Start(const std::string& exe, const std::vector<EnvironmentVariable>& environment) {
-    Program = std::make_unique<WineProgram>(exe, std::vector<std::string>{}, environment);
+    return StartWith(exe, {.Environment = environment});
+}
+
+WineProgram& ProgramTest::StartWith(const std::string& exe, const Launch& launch) {
+    Program = std::make_unique<WineProgram>(exe, launch);
     return *Program;
 }
 

@@ -30,6 +30,8 @@ protected:
     // Starts the program, or one of its test-only builds (e.g. "Termoclanky-FaultButton.exe").
     WineProgram& Start(const std::string& exe = "Termoclanky.exe",
                        const std::vector<EnvironmentVariable>& environment = {});
+    // The same with a current directory, a starter, arguments or variables of its own.
+    WineProgram& StartWith(const std::string& exe, const Launch& launch);
 
     // Waits until the program shows its main window with the title on the screen, activated with the
     // keyboard focus on one of its controls, then describes it.

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -15,8 +16,7 @@ namespace {
 constexpr const char* Wine64 = "/usr/lib/wine/wine64";
 
 // Starts wine64 with the program; the child's standard output goes to outputFd.
-int Spawn(const std::string& exe, const std::vector<std::string>& arguments,
-          const std::vector<EnvironmentVariable>& variables, int outputFd) {
+int Spawn(const std::string& exe, const Launch& launch, int outputFd) {
     const TestEnvironment& environment = TestEnvironment::Get();
     const std::string program = (environment.ProgramDir / exe).string();
     if (!std::filesystem::exists(program))
@@ -31,7 +31,7 @@ int Spawn(const std::string& exe, const std::vector<std::string>& arguments,
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
         setenv("LANG", "C.UTF-8", 1);
         unsetenv("LC_ALL");
-        for (const EnvironmentVariable& variable : variables)
+        for (const EnvironmentVariable& variable : launch.Environment)
             setenv(variable.Name.c_str(), variable.Value.c_str(), 1);
         dup2(outputFd, STDOUT_FILENO);
         const int log =
@@ -39,8 +39,13 @@ int Spawn(const std::string& exe, const std::vector<std::string>& arguments,
         dup2(log >= 0 ? log : outputFd, STDERR_FILENO);
         const int nothing = open("/dev/null", O_RDONLY);
         dup2(nothing, STDIN_FILENO);
-        std::vector<char*> argv{const_cast<char*>(Wine64), const_cast<char*>(program.c_str())};
-        for (const std::string& argument : arguments)
+        if (!launch.WorkingDirectory.empty() && chdir(launch.WorkingDirectory.c_str()) != 0)
+            _exit(126);
+        std::vector<char*> argv{const_cast<char*>(Wine64)};
+        for (const std::string& starter : launch.Through)
+            argv.push_back(const_cast<char*>(starter.c_str()));
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const std::string& argument : launch.Arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);
         execv(Wine64, argv.data());
@@ -59,7 +64,9 @@ std::optional<int> ExitCodeOf(int status) {
 
 const TestEnvironment& TestEnvironment::Get() {
     static const TestEnvironment environment = [] {
-        const std::filesystem::path runDir = TERMO_E2E_RUN_DIR;
+        const char* runDirOverride = std::getenv("TERMO_E2E_RUN_DIR");
+        const std::filesystem::path runDir =
+            runDirOverride && *runDirOverride ? runDirOverride : TERMO_E2E_RUN_DIR;
         std::ifstream displayFile(runDir / "display");
         std::string number;
         displayFile >> number;
@@ -78,11 +85,10 @@ const TestEnvironment& TestEnvironment::Get() {
     return environment;
 }
 
-WineProgram::WineProgram(const std::string& exe, const std::vector<std::string>& arguments,
-                         const std::vector<EnvironmentVariable>& environment) {
+WineProgram::WineProgram(const std::string& exe, const Launch& launch) {
     const int log =
         open((TestEnvironment::Get().OutputDir / "wine.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    m_pid = Spawn(exe, arguments, environment, log);
+    m_pid = Spawn(exe, launch, log);
     close(log);
 }
 
@@ -115,12 +121,12 @@ void WineProgram::Kill() {
     m_exitCode = ExitCodeOf(status);
 }
 
-std::string WineProgram::Output(const std::string& exe, const std::vector<std::string>& arguments,
+std::string WineProgram::Output(const std::string& exe, const Launch& launch,
                                 std::chrono::milliseconds timeout) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         throw std::runtime_error("pipe failed");
-    const int pid = Spawn(exe, arguments, {}, pipeFds[1]);
+    const int pid = Spawn(exe, launch, pipeFds[1]);
     close(pipeFds[1]);
     fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
     std::string output;

@@ -20,6 +20,8 @@ struct TestEnvironment {
     std::filesystem::path OutputDir;  // screenshots and logs of this run
     std::filesystem::path Browser;    // the one program Wine hands web addresses to; the tests put it there
 
+    // The run directory is the build's (tests/e2e/setup.sh RUN_DIR), unless TERMO_E2E_RUN_DIR names
+    // another one prepared the same way (a test needing a display of another size).
     static const TestEnvironment& Get();
 };
 
@@ -30,13 +32,26 @@ struct EnvironmentVariable {
     std::string Value;
 };
 
+// How a program is started: `wine64 [THROUGH...] PROGRAM [ARGUMENTS...]` in a current directory, the
+// test's own unless given, with extra environment variables. Through a starter the program gets a show
+// command other than the default, e.g. {"start", "/wait", "/max", "/unix"}; the starter must wait for
+// the program and end with its exit code. The program's path is a Unix path.
+struct Launch {
+    std::vector<std::string> Arguments = {};
+    std::filesystem::path WorkingDirectory = {};
+    std::vector<std::string> Through = {};
+    std::vector<EnvironmentVariable> Environment = {};
+};
+
 // A Windows program started under wine64 in the test run's prefix and display; killed with the object
 // if it is still running.
 class WineProgram {
 public:
     // exe: a file name in ProgramDir (e.g. "Termoclanky.exe"); its output goes to a log in OutputDir.
-    explicit WineProgram(const std::string& exe, const std::vector<std::string>& arguments = {},
-                         const std::vector<EnvironmentVariable>& environment = {});
+    explicit WineProgram(const std::string& exe, const Launch& launch = {});
+    WineProgram(const std::string& exe, const std::vector<std::string>& arguments,
+                const std::vector<EnvironmentVariable>& environment = {})
+        : WineProgram(exe, Launch{.Arguments = arguments, .Environment = environment}) {}
     ~WineProgram();
     WineProgram(const WineProgram&) = delete;
     WineProgram& operator=(const WineProgram&) = delete;
@@ -47,8 +62,12 @@ public:
     void Kill();
 
     // Runs a program to its end and returns what it wrote to its standard output.
-    static std::string Output(const std::string& exe, const std::vector<std::string>& arguments,
+    static std::string Output(const std::string& exe, const Launch& launch,
                               std::chrono::milliseconds timeout = DefaultTimeout);
+    static std::string Output(const std::string& exe, const std::vector<std::string>& arguments,
+                              std::chrono::milliseconds timeout = DefaultTimeout) {
+        return Output(exe, Launch{.Arguments = arguments}, timeout);
+    }
 
 private:
     int m_pid = -1;

@@ -1,21 +1,29 @@
-// The end-to-end tests' eyes inside Wine: a console program that reports, as the window system sees
-// them, the top-level windows with a given title and their child windows, or the tooltips.
+// The end-to-end tests' eyes and hands inside Wine: a console program that reports, as the window
+// system sees them, the top-level windows with a given title and their child windows, or the tooltips;
+// that gives windows a system command; and that starts a program with a given show command.
 //
 //   winprobe.exe windows TITLE
 //   winprobe.exe tooltips
+//   winprobe.exe syscommand TITLE minimize|maximize|restore|close
+//   winprobe.exe run SHOW PROGRAM
 //
-// One line per window, tab-separated key=value fields, the text last:
+// windows and tooltips: one line per window, tab-separated key=value fields, the text last:
 //   window  handle class visible enabled foreground iconic zoomed focus outer client x11 text
 //   child   handle parent class visible enabled outer text
 //   tooltip handle visible outer text
 // Rectangles are screen coordinates: outer = left,top,right,bottom; client = left,top,width,height.
 // focus is the handle holding the keyboard focus in the window's thread; x11 the window's X11 id. A
 // tooltip's text is the tip it shows, as it tells when asked (WM_GETTEXT): its window has no title.
+// syscommand posts the command to every visible top-level window with the title, as the taskbar
+// button's menu does (the test display has no taskbar), and prints how many windows it reached.
+// run starts PROGRAM with STARTUPINFO's show command SHOW (a number: SW_SHOWMINNOACTIVE is 7, which
+// Wine's `start` cannot give), waits for it and ends with its exit code.
 #include "win32/WinApi.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,23 +129,85 @@ void ReportTooltip(HWND tooltip) {
                 Escaped(TooltipText(tooltip)).c_str());
 }
 
+std::optional<WPARAM> SystemCommand(std::wstring_view name) {
+    struct Named {
+        std::wstring_view Name;
+        WPARAM Command;
+    };
+    constexpr Named commands[] = {{L"minimize", SC_MINIMIZE},
+                                  {L"maximize", SC_MAXIMIZE},
+                                  {L"restore", SC_RESTORE},
+                                  {L"close", SC_CLOSE}};
+    for (const Named& command : commands)
+        if (command.Name == name)
+            return command.Command;
+    return std::nullopt;
+}
+
+int ListWindows(const std::wstring& title) {
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+        if (WindowText(window) == title)
+            Report(window);
+    return 0;
+}
+
+int ListTooltips() {
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+        if (ClassOf(window) == TOOLTIPS_CLASSW)
+            ReportTooltip(window);
+    return 0;
+}
+
+int PostSystemCommand(const std::wstring& title, WPARAM command) {
+    int reached = 0;
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+        if (WindowText(window) == title && ::IsWindowVisible(window) &&
+            ::PostMessageW(window, WM_SYSCOMMAND, command, 0))
+            ++reached;
+    std::printf("%d\n", reached);
+    return 0;
+}
+
+int Run(int showCommand, const std::wstring& program) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        std::fprintf(stderr, "cannot start the program: error %lu\n", ::GetLastError());
+        return 127;
+    }
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 0;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return static_cast<int>(exitCode);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const std::wstring_view command = argc > 1 ? argv[1] : L"";
-    if (command == L"windows" && argc == 3) {
-        const std::wstring title = argv[2];
-        for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
-            if (WindowText(window) == title)
-                Report(window);
-    } else if (command == L"tooltips" && argc == 2) {
-        for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
-            if (ClassOf(window) == TOOLTIPS_CLASSW)
-                ReportTooltip(window);
-    } else {
-        std::fprintf(stderr, "usage: winprobe.exe windows TITLE | winprobe.exe tooltips\n");
-        return 2;
-    }
+    const std::vector<std::wstring> arguments(argv + 1, argv + argc);
+    int result = 2;
+    if (arguments.size() == 2 && arguments[0] == L"windows")
+        result = ListWindows(arguments[1]);
+    else if (arguments.size() == 1 && arguments[0] == L"tooltips")
+        result = ListTooltips();
+    else if (const std::optional<WPARAM> command = arguments.size() == 3 && arguments[0] == L"syscommand"
+                                                       ? SystemCommand(arguments[2])
+                                                       : std::nullopt)
+        result = PostSystemCommand(arguments[1], *command);
+    else if (arguments.size() == 3 && arguments[0] == L"run")
+        result = Run(std::stoi(arguments[1]), arguments[2]);
+    else
+        std::fprintf(stderr, "usage: winprobe.exe windows TITLE\n"
+                             "       winprobe.exe tooltips\n"
+                             "       winprobe.exe syscommand TITLE minimize|maximize|restore|close\n"
+                             "       winprobe.exe run SHOW PROGRAM\n");
     std::fflush(stdout);
-    return 0;
+    return result;
 }

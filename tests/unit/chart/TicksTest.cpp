@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using chart::LabelIncrement;
 using chart::LabelValues;
 
@@ -57,18 +59,33 @@ TEST(LabelValues, NoneAtTenThousandIncrementsOrMore) {
     EXPECT_TRUE(LabelValues(0, 1, 1e-12).empty());
 }
 
-TEST(LabelValues, FarFromZeroStayFewAndWithinTheRange) {
-    // The smallest range, 1e-10, far from 0: the multiples' indices reach 1e14 and pass 2^53 (1e16).
+TEST(LabelValues, FarFromZeroStayFewAscendingAndWithinTheRange) {
+    // The smallest range, 1e-10, far from 0: the multiples' indices reach 1e14 and pass 2^53 (1e16), and
+    // 1e-10 spans only some 27 doubles at 20000, a single one at 2.6e6 (SetAxisRange's next double), so
+    // neighbouring multiples round to the same double or to one beyond an end.
     struct Case {
         double Minimum, Maximum, Increment;
     };
-    for (const Case& c : {Case{500, 500 + 1e-10, 5e-12}, Case{76373 - 1e-10, 76373, 5e-12}}) {
+    const double singleStep = std::nextafter(2.6e6, HUGE_VAL);
+    for (const Case& c : {Case{500, 500 + 1e-10, 5e-12}, Case{76373 - 1e-10, 76373, 5e-12},
+                          Case{20000, 20000 + 1e-10, 5e-12}, Case{2.6e6, singleStep, 2e-11}}) {
         const std::vector<double> values = LabelValues(c.Minimum, c.Maximum, c.Increment);
-        EXPECT_FALSE(values.empty());
+        EXPECT_FALSE(values.empty()) << c.Minimum;
         EXPECT_LE(static_cast<double>(values.size()), (c.Maximum - c.Minimum) / c.Increment + 2) << c.Minimum;
-        for (double value : values) {
-            EXPECT_GE(value, c.Minimum - c.Increment);
-            EXPECT_LE(value, c.Maximum + c.Increment);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            EXPECT_GE(values[i], c.Minimum) << c.Minimum;
+            EXPECT_LE(values[i], c.Maximum) << c.Minimum;
+            if (i > 0) {
+                EXPECT_GT(values[i], values[i - 1]) << c.Minimum;
+            }
+        }
+        const std::vector<double> minor = chart::MinorTickValues(c.Minimum, c.Maximum, c.Increment, values);
+        for (std::size_t i = 0; i < minor.size(); ++i) {
+            EXPECT_GE(minor[i], c.Minimum) << c.Minimum;
+            EXPECT_LE(minor[i], c.Maximum) << c.Minimum;
+            if (i > 0) {
+                EXPECT_GT(minor[i], minor[i - 1]) << c.Minimum;
+            }
         }
     }
 }
