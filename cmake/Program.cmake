@@ -5,7 +5,10 @@ add_library(program_objects OBJECT
     Project1.rc
     Unit1.cpp
 )
-target_link_libraries(program_objects PUBLIC win32_layer unit1_form shell32)
+target_link_libraries(program_objects PUBLIC win32_layer unit1_form)
+# Only the web link needs the shell: loaded when it first does.
+include(${PROJECT_SOURCE_DIR}/cmake/DelayLoad.cmake)
+termo_delay_load(program_objects shell32.dll ShellExecuteW@24)
 
 # termo_add_program(NAME VARIANT_SOURCES...): the program linked with the given test variant points.
 function(termo_add_program name)
