@@ -229,6 +229,10 @@ TEST_F(Logo, ShowsNoHintWhileAnotherProgramIsActive) {
 
     // Active again after a click on its chart, the program shows the hint.
     Display.Click(MouseButton::Left, At.Plot);
+    ASSERT_TRUE(WaitUntil([] {
+        const std::optional<ProbedWindow> form = ProbeWindow(ProgramTitle, MainWindowClass);
+        return form && form->Foreground;
+    })) << "the program did not become active again";
     Display.MoveTo(At.Centre);
     EXPECT_TRUE(WaitUntil(HintShown, 3s)) << "no hint once active again";
 }

@@ -26,6 +26,8 @@ void ProgramTest::TearDown() {
     }
     if (Program)
         Program->Kill();
+    // A killed program's windows leave the display a moment later; the next test must not see them.
+    WaitUntil([this] { return Display.FindWindows(ProgramTitle).empty(); }, 10s);
 }
 
 bool ProgramTest::Showing(const std::string& className) {

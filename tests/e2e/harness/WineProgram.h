@@ -61,11 +61,13 @@ public:
     bool Running();
     void Kill();
 
-    // Runs a program to its end and returns what it wrote to its standard output.
+    // Runs a program to its end and returns what it wrote to its standard output. The first program of a
+    // fresh prefix also takes in the system's printers, which can take long on a busy machine.
+    static constexpr std::chrono::milliseconds OutputTimeout = 60s;
     static std::string Output(const std::string& exe, const Launch& launch,
-                              std::chrono::milliseconds timeout = DefaultTimeout);
+                              std::chrono::milliseconds timeout = OutputTimeout);
     static std::string Output(const std::string& exe, const std::vector<std::string>& arguments,
-                              std::chrono::milliseconds timeout = DefaultTimeout) {
+                              std::chrono::milliseconds timeout = OutputTimeout) {
         return Output(exe, Launch{.Arguments = arguments}, timeout);
     }
 
