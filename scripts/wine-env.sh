@@ -7,7 +7,8 @@ wine_prepare_prefix() {
     export WINEPREFIX=$1
     if [ ! -f "$WINEPREFIX/.prepared" ]; then
         mkdir -p "$WINEPREFIX"
-        /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+        # Wine sets a new prefix up by itself; "wineboot -i" would start a second service manager.
+        /usr/lib/wine/wine64 wineboot -u >/dev/null 2>&1
         /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         touch "$WINEPREFIX/.prepared"
     fi

@@ -19,9 +19,11 @@ for _ in $(seq 100); do [ -s "$run_dir/display" ] && break; sleep 0.1; done
 export WINEPREFIX=$run_dir/prefix DISPLAY=:$(cat "$run_dir/display") WINEDEBUG=-all LANG=C.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
-# Persistent from the start, so that wineboot and every program of the run share this one server.
+# Persistent from the start, so that wineboot and every program of the run share this one server. Wine
+# sets up a new prefix by itself at its first program: "wineboot -i" on top would start a second service
+# manager, and the two rivals then keep many a program start waiting 3 or 10 s for the RPC service.
 /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
-/usr/lib/wine/wine64 wineboot -i >"$run_dir/wineboot.log" 2>&1 </dev/null
+/usr/lib/wine/wine64 wineboot -u >"$run_dir/wineboot.log" 2>&1 </dev/null
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$run_dir/wineboot.log" 2>&1
 # Web addresses go to RUN_DIR/browser, which the tests fill with a stand-in browser or leave missing (the
 # value is a list of command lines: RUN_DIR must hold no space or comma).

@@ -77,6 +77,25 @@ std::string Flag(BOOL value) {
     return value ? "1" : "0";
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// Top to bottom, as one list taken at once: a walk from window to window ends early when the window it
+// stands on is destroyed meanwhile, as the desktop's own windows are when it shuts down.
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+    std::vector<HWND> windows;
+    ::EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 void Report(HWND window) {
     RECT outer{}, client{};
     ::GetWindowRect(window, &outer);
@@ -94,15 +113,7 @@ void Report(HWND window) {
         Flag(::IsIconic(window)).c_str(), Flag(::IsZoomed(window)).c_str(), Hex(thread.hwndFocus).c_str(),
         Rectangle(outer).c_str(), origin.x, origin.y, client.right, client.bottom,
         Hex(::GetPropW(window, L"__wine_x11_whole_window")).c_str(), Escaped(WindowText(window)).c_str());
-    std::vector<HWND> children;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
+    for (HWND child : ChildWindows(window)) {
         RECT rect{};
         ::GetWindowRect(child, &rect);
         std::printf("child\thandle=%s\tparent=%s\tclass=%s\tvisible=%s\tenabled=%s\touter=%s\ttext=%s\n",
@@ -145,14 +156,14 @@ std::optional<WPARAM> SystemCommand(std::wstring_view name) {
 }
 
 int ListWindows(const std::wstring& title) {
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+    for (HWND window : TopLevelWindows())
         if (WindowText(window) == title)
             Report(window);
     return 0;
 }
 
 int ListTooltips() {
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+    for (HWND window : TopLevelWindows())
         if (ClassOf(window) == TOOLTIPS_CLASSW)
             ReportTooltip(window);
     return 0;
@@ -160,7 +171,7 @@ int ListTooltips() {
 
 int PostSystemCommand(const std::wstring& title, WPARAM command) {
     int reached = 0;
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+    for (HWND window : TopLevelWindows())
         if (WindowText(window) == title && ::IsWindowVisible(window) &&
             ::PostMessageW(window, WM_SYSCOMMAND, command, 0))
             ++reached;
