@@ -24,6 +24,11 @@ mkdir -p "$WINEPREFIX"
 # manager, and the two rivals then keep many a program start waiting 3 or 10 s for the RPC service.
 /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
 /usr/lib/wine/wine64 wineboot -u >"$run_dir/wineboot.log" 2>&1 </dev/null
+managers=0
+for pid in $(pgrep -f 'services\.exe$'); do
+    grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && managers=$((managers + 1))
+done
+[ "$managers" = 1 ] || { echo "$managers service managers run in $WINEPREFIX, not one"; exit 1; }
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$run_dir/wineboot.log" 2>&1
 # Web addresses go to RUN_DIR/browser, which the tests fill with a stand-in browser or leave missing (the
 # value is a list of command lines: RUN_DIR must hold no space or comma).
