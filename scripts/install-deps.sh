@@ -8,7 +8,7 @@ run_packages=(
     wine64 xvfb xdotool x11-utils imagemagick fonts-liberation
 )
 test_packages=(
-    "${run_packages[@]}" g++ file python3 clang-format
+    "${run_packages[@]}" g++ file procps python3 clang-format
     libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxtst-dev libxfixes-dev libpng-dev
     cups printer-driver-cups-pdf poppler-utils python3-matplotlib
 )
