@@ -1,5 +1,6 @@
 // The program at the edges of its sizes and views, on a 3840 x 2160 display with the PDF printer. It runs
 // as Termoclanky-ResourceReport.exe, so that after every step the test asks whether it still answers.
+#include "CurveColours.h"
 #include "PrintCommand.h"
 #include "ProgramTest.h"
 #include "ProgramWindow.h"
@@ -16,22 +17,6 @@ const std::filesystem::path PrintedDir = TERMO_E2E_PRINTED_DIR;
 constexpr int DesignClientWidth = 717;
 constexpr int DesignClientHeight = 449;
 constexpr Rgb White{255, 255, 255};
-
-struct CurveColour {
-    const char* Type;
-    Rgb Colour;
-};
-constexpr std::array<CurveColour, 9> CurveColours{{
-    {"K", {255, 0, 0}},
-    {"S", {0, 128, 0}},
-    {"J", {255, 255, 0}},
-    {"N", {0, 0, 255}},
-    {"T", {0, 255, 0}},
-    {"E", {128, 128, 128}},
-    {"R", {255, 0, 255}},
-    {"B", {0, 128, 128}},
-    {"C", {0, 0, 128}},
-}};
 
 int CountDifferences(const Image& a, const Image& b) {
     if (a.Width != b.Width || a.Height != b.Height)
