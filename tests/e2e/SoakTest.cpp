@@ -42,8 +42,6 @@ constexpr int DesignClientHeight = 449;
 constexpr Rect Screen{0, 0, 3840, 2160};
 // winebrowser hands the address on with a "/" for its empty path.
 const std::string OpenedAddress = std::string(MakerWebAddress) + "/";
-// Two clicks on the logo closer in time are a double click, which opens the site only once.
-constexpr auto DoubleClickTime = std::chrono::milliseconds(600);
 
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
@@ -218,6 +216,7 @@ protected:
             Display.MoveTo(SomewhereInThePlot());
             return;
         }
+        // A second click sooner would make a double click, which opens the site only once.
         WaitUntil([this] { return Clock::now() - LastLogoClick > DoubleClickTime; });
         Display.Click(MouseButton::Left, *p);
         LastLogoClick = Clock::now();

@@ -2,7 +2,9 @@
 
 #include "ProgramTest.h"
 
+#include <cstdlib>
 #include <stdexcept>
+#include <thread>
 
 namespace e2e {
 namespace {
@@ -84,6 +86,12 @@ ResourceSnapshot ProgramWindow::DragCornerTo(Point corner) {
     const Rect outer = Outer();
     // Inside the frame's corner, which is 4 px wide.
     const Point grip{outer.Right() - 2, outer.Bottom() - 2};
+    // A press on the frame soon after the last one in the same place is a double click, which starts
+    // no sizing: the person waits, as with a window kept at its smallest size.
+    if (std::abs(grip.X - m_lastGrip.X) <= 2 && std::abs(grip.Y - m_lastGrip.Y) <= 2)
+        std::this_thread::sleep_until(m_lastGripPress + DoubleClickTime);
+    m_lastGripPress = std::chrono::steady_clock::now();
+    m_lastGrip = grip;
     m_display.Drag(MouseButton::Left, grip, corner, 4);
     // The system's sizing loop serves requests too: the size is final once it has ended.
     ResourceSnapshot snapshot;

@@ -5,6 +5,7 @@
 #include "ResourceReport.h"
 #include "XDisplay.h"
 
+#include <chrono>
 #include <string>
 
 namespace e2e {
@@ -57,6 +58,8 @@ private:
     std::string m_stateBeforeMinimised = "normal";
     Rect m_client;
     Rect m_frameInsets; // in the normal state: Left, Top, and Width/Height as the right/bottom insets
+    Point m_lastGrip{-100, -100};
+    std::chrono::steady_clock::time_point m_lastGripPress;
 };
 
 } // namespace e2e
