@@ -128,7 +128,8 @@ protected:
         throw std::runtime_error("no room for the pointer in the chart");
     }
 
-    // A point of the logo that the client area shows (its first column lies left of it).
+    // A point of the logo that the client area shows (its first column lies left of it) and the button
+    // does not cover: in a narrow window the button, anchored to the right, lies over the logo.
     std::optional<Point> SomewhereOnTheLogo() {
         const Rect logo = Window->Logo();
         const Rect client = Window->Client();
@@ -138,7 +139,12 @@ protected:
                   bottom = std::min(logo.Bottom(), client.Bottom()) - 2;
         if (right - left < 4 || bottom - top < 4)
             return std::nullopt;
-        return Point{Between(left, right), Between(top, bottom)};
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const Point p{Between(left, right), Between(top, bottom)};
+            if (!Window->Button().Contains(p))
+                return p;
+        }
+        return std::nullopt;
     }
 
     // Too small for aiming the mouse at the plot: the user enlarges the window first.
