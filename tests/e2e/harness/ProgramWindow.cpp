@@ -88,7 +88,8 @@ ResourceSnapshot ProgramWindow::DragCornerTo(Point corner) {
     const Point grip{outer.Right() - 2, outer.Bottom() - 2};
     // A press on the frame soon after the last one in the same place is a double click, which starts
     // no sizing: the person waits, as with a window kept at its smallest size.
-    if (std::abs(grip.X - m_lastGrip.X) <= 2 && std::abs(grip.Y - m_lastGrip.Y) <= 2)
+    if (std::abs(grip.X - m_lastGrip.X) <= DoubleClickDistance &&
+        std::abs(grip.Y - m_lastGrip.Y) <= DoubleClickDistance)
         std::this_thread::sleep_until(m_lastGripPress + DoubleClickTime);
     m_lastGripPress = std::chrono::steady_clock::now();
     m_lastGrip = grip;

@@ -14,9 +14,10 @@ namespace e2e {
 
 enum class MouseButton : unsigned { Left = 1, Middle = 2, Right = 3, WheelAway = 4, WheelTowards = 5 };
 
-// A press of a button within this time of the last one, and within 2 px of it, is the second click of
-// a double click: the system's 500 ms, with a margin.
+// A press of a button within this time of the last one, and within this distance of it each way, is the
+// second click of a double click: the system's 500 ms, with a margin, and its 4 x 4 px box.
 inline constexpr std::chrono::milliseconds DoubleClickTime{600};
+inline constexpr int DoubleClickDistance = 2;
 
 // The pointer's picture as the display shows it: pixels 0xAARRGGBB row by row, and the hot spot within.
 struct PointerShape {
