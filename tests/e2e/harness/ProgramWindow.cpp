@@ -109,7 +109,9 @@ ResourceSnapshot ProgramWindow::ResizeClient(int width, int height) {
 }
 
 ResourceSnapshot ProgramWindow::ChangeState(SystemCommand command, const std::string& state) {
-    if (PostSystemCommand(ProgramTitle, command) < 1)
+    // Now and then, after hundreds of commands, the probe reports reaching no window although the window
+    // is there and answers (not understood yet); the command changes nothing twice, so it is sent again.
+    if (!WaitUntil([command] { return PostSystemCommand(ProgramTitle, command) > 0; }))
         throw std::runtime_error("no window took the system command");
     // Each snapshot of a new state locates the window anew.
     ResourceSnapshot snapshot;
